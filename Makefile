@@ -1,0 +1,45 @@
+# Orvella: `make run` and `make test` do all the set-up a fresh Debian machine needs.
+
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
+
+.PHONY: all deps build run test sanitize bench format screenshots clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/orvella
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+sanitize: deps
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DORVELLA_WERROR=ON -DORVELLA_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j$(JOBS)
+	cd $(BUILD_ASAN) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DORVELLA_BENCH=ON
+	cmake --build $(BUILD) -j$(JOBS) --target orvella_bench
+	./$(BUILD)/bench/orvella_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -1,0 +1,84 @@
+#include "tests/support/RegistroMensajes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+TEST(Mensajes, ElManejadorInstaladoRecibeCadaMensaje)
+{
+    QWidget ventana;
+    {
+        RegistroMensajes registro;
+        MostrarMensaje(&ventana, QStringLiteral("Valores no válidos."), QStringLiteral("Orvella"), Icono::Ninguno);
+        ASSERT_EQ(registro.mensajes.size(), 1U);
+        EXPECT_EQ(registro.mensajes[0].ventana, &ventana);
+        EXPECT_EQ(registro.mensajes[0].texto, QStringLiteral("Valores no válidos."));
+        EXPECT_EQ(registro.mensajes[0].titulo, QStringLiteral("Orvella"));
+        EXPECT_EQ(registro.mensajes[0].icono, Icono::Ninguno);
+
+        // Handlers nest: the inner one gives the outer one back.
+        {
+            RegistroMensajes interior;
+            MostrarMensaje(nullptr, QStringLiteral("x"), QStringLiteral("y"), Icono::Error);
+            EXPECT_EQ(interior.mensajes.size(), 1U);
+        }
+        MostrarMensaje(nullptr, QStringLiteral("z"), QStringLiteral("y"), Icono::Error);
+        EXPECT_EQ(registro.mensajes.size(), 2U);
+    }
+    EXPECT_FALSE(InstalarManejadorMensajes({}));
+}
+
+namespace {
+
+struct CajaVista {
+    QString texto;
+    QString titulo;
+    QMessageBox::Icon icono;
+    QWidget *padre;
+    bool modal;
+    int botones;
+};
+
+// Looks at the box the real seam shows, then closes it with its OK button.
+std::optional<CajaVista> MostrarYMirar(QWidget *ventana, Icono icono)
+{
+    std::optional<CajaVista> vista;
+    QTimer::singleShot(0, [&vista] {
+        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (caja == nullptr)
+            return;
+        vista = CajaVista{caja->text(),        caja->windowTitle(), caja->icon(),
+                          caja->parentWidget(), caja->isModal(),     static_cast<int>(caja->buttons().size())};
+        caja->button(QMessageBox::Ok)->click();
+    });
+    MostrarMensaje(ventana, QStringLiteral("Fórmula incorrecta."), QStringLiteral("Error"), icono);
+    return vista;
+}
+
+} // namespace
+
+TEST(Mensajes, SinManejadorSaleUnaCajaModalDeVerdad)
+{
+    QWidget ventana;
+    QWidget hijo(&ventana);
+    ventana.show();
+
+    const auto error = MostrarYMirar(&hijo, Icono::Error);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->texto, QStringLiteral("Fórmula incorrecta."));
+    EXPECT_EQ(error->titulo, QStringLiteral("Error"));
+    EXPECT_EQ(error->icono, QMessageBox::Critical);
+    EXPECT_EQ(error->padre, &ventana);
+    EXPECT_TRUE(error->modal);
+    EXPECT_EQ(error->botones, 1);
+
+    const auto aviso = MostrarYMirar(&ventana, Icono::Ninguno);
+    ASSERT_TRUE(aviso.has_value());
+    EXPECT_EQ(aviso->icono, QMessageBox::NoIcon);
+}

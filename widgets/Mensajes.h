@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class Icono { Ninguno, Error };
+
+using ManejadorMensajes = std::function<void(QWidget *, const QString &texto, const QString &titulo, Icono)>;
+
+// The application's title, used by the notices that carry no title of their own.
+inline const char *const kTituloAplicacion = "Orvella";
+
+// Every message box of the program goes through here: a modal box with an
+// OK button, owned by the window of `ventana`.
+void MostrarMensaje(QWidget *ventana, const QString &texto, const QString &titulo, Icono icono);
+
+// Replaces the way messages are shown (tests record them instead) and returns
+// the previous handler. An empty handler restores the real message box.
+ManejadorMensajes InstalarManejadorMensajes(ManejadorMensajes nuevo);
