@@ -25,7 +25,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 sanitize: deps
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DORVELLA_WERROR=ON -DORVELLA_SANITIZE=ON
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DORVELLA_WERROR=ON -DORVELLA_SANITIZE=ON -DORVELLA_BENCH=OFF
 	cmake --build $(BUILD_ASAN) -j$(JOBS)
 	cd $(BUILD_ASAN) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
@@ -33,10 +33,8 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j$(JOBS)
 
-bench: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DORVELLA_BENCH=ON
-	cmake --build $(BUILD) -j$(JOBS) --target orvella_bench
-	./$(BUILD)/bench/orvella_bench
+bench: build
+	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

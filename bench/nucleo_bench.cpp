@@ -1,0 +1,41 @@
+#include "core/formula.h"
+#include "core/numeros.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+// Twenty symbols, one- and two-letter, with counts of one to three digits.
+const std::string kFormula20 = "C6H12O6NaClKBr2MgSO4Fe2O3CuZnAl2Si3PbHg10Ca3P2";
+
+void BM_AnalizarFormula20(benchmark::State &estado)
+{
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(Calculos::AnalizarFormula(kFormula20));
+}
+BENCHMARK(BM_AnalizarFormula20);
+
+void BM_NumeroIdaYVuelta(benchmark::State &estado)
+{
+    double v = 18.0148;
+    for (auto _ : estado) {
+        const std::string texto = Calculos::NumeroATexto(v);
+        v = *Calculos::TextoANumero(texto) + 1e-9;
+        benchmark::DoNotOptimize(v);
+    }
+}
+BENCHMARK(BM_NumeroIdaYVuelta);
+
+void BM_Redondear(benchmark::State &estado)
+{
+    double v = 1013250.0012345;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(Calculos::Redondear(v, 3));
+        v += 1e-7;
+    }
+}
+BENCHMARK(BM_Redondear);
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "widgets/BotonesImagen.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kLado = 32;
+
+void DibujarCalculadora(QPainter &p)
+{
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(QColor(90, 96, 110));
+    p.drawRoundedRect(QRectF(5.5, 2.5, 21, 27), 3, 3);
+    p.setBrush(QColor(190, 230, 190));
+    p.drawRect(QRectF(8.5, 5.5, 15, 6));
+    p.setPen(Qt::NoPen);
+    for (int fila = 0; fila < 3; ++fila) {
+        for (int col = 0; col < 3; ++col) {
+            p.setBrush(col == 2 && fila == 2 ? QColor(240, 150, 40) : QColor(235, 235, 235));
+            p.drawRoundedRect(QRectF(8.5 + col * 5.3, 14 + fila * 4.8, 4, 3.5), 0.8, 0.8);
+        }
+    }
+}
+
+void DibujarGoma(QPainter &p)
+{
+    p.translate(16, 17);
+    p.rotate(-35);
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.setBrush(QColor(240, 120, 130));
+    p.drawRoundedRect(QRectF(-12, -6, 14, 12), 2, 2);
+    p.setBrush(QColor(90, 130, 220));
+    p.drawRoundedRect(QRectF(2, -6, 10, 12), 2, 2);
+    p.resetTransform();
+    p.setPen(QPen(QColor(120, 120, 120), 1.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 29), QPointF(27, 29));
+}
+
+void DibujarInformacion(QPainter &p)
+{
+    p.setPen(QPen(QColor(20, 60, 140), 1.2));
+    p.setBrush(QColor(45, 110, 210));
+    p.drawEllipse(QRectF(3.5, 3.5, 25, 25));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(14, 7.5, 4.2, 4.2));
+    QPainterPath palo;
+    palo.addRoundedRect(QRectF(14.2, 13.5, 3.8, 11), 1, 1);
+    p.drawPath(palo);
+}
+
+QIcon Icono(TipoBoton tipo)
+{
+    QPixmap imagen(kLado, kLado);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    switch (tipo) {
+    case TipoBoton::Calcular:
+        DibujarCalculadora(p);
+        break;
+    case TipoBoton::Borrar:
+        DibujarGoma(p);
+        break;
+    case TipoBoton::Informacion:
+        DibujarInformacion(p);
+        break;
+    }
+    return QIcon(imagen);
+}
+
+QString Consejo(TipoBoton tipo)
+{
+    switch (tipo) {
+    case TipoBoton::Calcular:
+        return QStringLiteral("Calcular");
+    case TipoBoton::Borrar:
+        return QStringLiteral("Borrar");
+    case TipoBoton::Informacion:
+        return QStringLiteral("Información");
+    }
+    return {};
+}
+
+} // namespace
+
+QPushButton *CrearBotonImagen(TipoBoton tipo, const QString &nombre, QWidget *padre)
+{
+    auto *boton = new QPushButton(padre);
+    boton->setObjectName(nombre);
+    boton->setIcon(Icono(tipo));
+    boton->setIconSize(QSize(kLado, kLado));
+    boton->setToolTip(Consejo(tipo));
+    boton->setFixedSize(44, 44);
+    return boton;
+}
