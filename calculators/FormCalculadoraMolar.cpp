@@ -364,21 +364,25 @@ void FormCalculadoraMolar::BorrarResultados()
 
 bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
 {
+    // Any key that types, shortcuts included (a paste changes the formula);
+    // Tab only leaves the box.
     if (EsEnter(evento)) {
         // Whatever the modifiers: the formula is one line.
         ui.cbCalcular->setEnabled(true);
         ui.BoxFormulaEmp->Vaciar();
         return true;
     }
+    const bool tab = evento->key() == Qt::Key_Tab || evento->key() == Qt::Key_Backtab;
+    if (evento->text().isEmpty() || tab)
+        return false;
+    ui.cbCalcular->setEnabled(true);
     if (evento->key() == Qt::Key_Backspace) {
-        ui.cbCalcular->setEnabled(true);
         BorrarResultados();
         return false;
     }
     if (!Teclea(evento))
         return false;
 
-    ui.cbCalcular->setEnabled(true);
     const QString t = evento->text();
     switch (CajaFormula::Clasificar(t)) {
     case CajaFormula::ClaseTecla::Digito:
