@@ -208,8 +208,10 @@ bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
         break;
     }
     case QEvent::KeyRelease:
-        if (elemento >= 0 || porcent >= 0)
-            Indices_KeyUp(static_cast<QKeyEvent *>(evento));
+        if (elemento >= 0)
+            Elemento_KeyUp(static_cast<QKeyEvent *>(evento));
+        else if (porcent >= 0)
+            Porcent_KeyUp(static_cast<QKeyEvent *>(evento));
         break;
     case QEvent::FocusOut:
         if (elemento >= 0)
@@ -428,9 +430,10 @@ bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)
     return AplicarFiltro(ui.Porcent[n], evento, tipo);
 }
 
-void FormCalculadoraMolar::Indices_KeyUp(QKeyEvent *evento)
+void FormCalculadoraMolar::Elemento_KeyUp(QKeyEvent *evento)
 {
-    // Moving between the boxes changes no input; anything else may.
+    // No subscript stays beside changed input. Moving between the boxes
+    // changes no input.
     if (evento->isAutoRepeat())
         return;
     switch (evento->key()) {
@@ -446,6 +449,11 @@ void FormCalculadoraMolar::Indices_KeyUp(QKeyEvent *evento)
     }
     for (QLineEdit *indice : ui.Indice)
         indice->clear();
+}
+
+void FormCalculadoraMolar::Porcent_KeyUp(QKeyEvent *evento)
+{
+    Elemento_KeyUp(evento);
 }
 
 void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)

@@ -43,7 +43,8 @@ private:
     bool BoxMoles_KeyPress(QKeyEvent *evento);
     bool BoxGramos_KeyPress(QKeyEvent *evento);
     bool Porcent_KeyPress(int n, QKeyEvent *evento);
-    void Indices_KeyUp(QKeyEvent *evento);
+    void Elemento_KeyUp(QKeyEvent *evento);
+    void Porcent_KeyUp(QKeyEvent *evento);
     void Elemento_LostFocus(int n, QFocusEvent *evento);
     void Porcent_LostFocus(int n, QFocusEvent *evento);
 
