@@ -1,0 +1,572 @@
+#include "calculators/FormCalculadoraMolar.h"
+
+#include "calculators/formula_empirica.h"
+#include "core/formula.h"
+#include "core/numeros.h"
+#include "widgets/BotonesImagen.h"
+#include "widgets/CajaFormula.h"
+#include "widgets/FiltroTeclas.h"
+#include "widgets/GuardiaFoco.h"
+#include "widgets/Mensajes.h"
+
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const QString kTitulo = QStringLiteral("Calculadora molar") + QString(28, u' ') + QStringLiteral("Orvella");
+
+const char *const kInformacion =
+    "<p>La <b>fórmula molecular</b> de un compuesto indica cuántos átomos de cada elemento forman una "
+    "molécula; la <b>fórmula empírica</b> da sólo la proporción más sencilla, en números enteros, entre esos "
+    "átomos. La glucosa, por ejemplo, tiene la fórmula molecular C<sub>6</sub>H<sub>12</sub>O<sub>6</sub> y la "
+    "fórmula empírica CH<sub>2</sub>O.</p>"
+    "<p>La <b>composición porcentual</b> en masa de un compuesto es la masa de cada elemento contenida en un "
+    "mol del compuesto dividida por la masa molar del compuesto y multiplicada por 100&nbsp;%.</p>"
+    "<p>La casilla de la fórmula no admite paréntesis: una fórmula como Mg(PH<sub>2</sub>O<sub>5</sub>)"
+    "<sub>2</sub> debe escribirse desarrollada, MgP<sub>2</sub>H<sub>4</sub>O<sub>10</sub>. Las cifras que "
+    "se teclean salen más pequeñas, como subíndices.</p>";
+
+QString Texto(double valor)
+{
+    return QString::fromStdString(Calculos::NumeroATexto(valor));
+}
+
+std::optional<double> Numero(const QString &texto)
+{
+    return Calculos::TextoANumero(texto.toStdString());
+}
+
+bool EsNumero(const QString &texto)
+{
+    return Calculos::EsNumerico(texto.toStdString());
+}
+
+// A key press that types something into a box: a printable character,
+// Backspace or Enter. Navigation keys (Tab, arrows, Delete, Escape) and
+// shortcuts (Ctrl+C, Ctrl+V) change nothing the handlers care about.
+bool Teclea(const QKeyEvent *evento)
+{
+    if (evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    const QString t = evento->text();
+    if (t.isEmpty())
+        return false;
+    return t == u"\b" || t == u"\r" || t.front().isPrint();
+}
+
+bool EsEnter(const QKeyEvent *evento)
+{
+    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+}
+
+template <typename Control> Control *Crear(QWidget *padre, const QString &nombre, const QRect &geometria)
+{
+    auto *control = new Control(padre);
+    control->setObjectName(nombre);
+    control->setGeometry(geometria);
+    return control;
+}
+
+QLabel *Etiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &geometria)
+{
+    auto *etiqueta = Crear<QLabel>(padre, nombre, geometria);
+    etiqueta->setText(texto);
+    return etiqueta;
+}
+
+template <std::size_t N> int Fila(const std::array<QLineEdit *, N> &cajas, const QObject *objeto)
+{
+    for (std::size_t n = 0; n < N; ++n)
+        if (cajas[n] == objeto)
+            return static_cast<int>(n);
+    return -1;
+}
+
+} // namespace
+
+FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormCalculadoraMolar"));
+    setWindowTitle(kTitulo);
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFixedSize(724, 548);
+
+    m_guardia = new GuardiaFoco(this);
+    crearControles();
+    conectar();
+
+    ui.LbMasaMolecular->clear();
+    OcultarPorcentajes();
+    ui.RichTextBox1->hide();
+}
+
+void FormCalculadoraMolar::crearControles()
+{
+    ui.Label1 = Etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Fórmula :"), {20, 24, 70, 20});
+    ui.BoxFormulaEmp = new CajaFormula(this);
+    ui.BoxFormulaEmp->setObjectName(QStringLiteral("BoxFormulaEmp"));
+    ui.BoxFormulaEmp->setGeometry(95, 14, 300, ui.BoxFormulaEmp->height());
+
+    ui.Label2 = Etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Masa molecular (g/mol) ="), {20, 68, 160, 20});
+    ui.LbMasaMolecular = Etiqueta(this, QStringLiteral("LbMasaMolecular"), QStringLiteral("158"), {185, 65, 120, 26});
+    ui.LbMasaMolecular->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.LbMasaMolecular->setFont(QFont(QStringLiteral("Arial"), 11));
+
+    ui.Label3 = Etiqueta(this, QStringLiteral("Label3"), QStringLiteral("moles:"), {20, 110, 50, 20});
+    ui.BoxMoles = Crear<QLineEdit>(this, QStringLiteral("BoxMoles"), {75, 106, 120, 26});
+    ui.Label4 = Etiqueta(this, QStringLiteral("Label4"), QStringLiteral("gramos:"), {220, 110, 55, 20});
+    ui.BoxGramos = Crear<QLineEdit>(this, QStringLiteral("BoxGramos"), {280, 106, 120, 26});
+
+    ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
+    ui.cbCalcular->move(560, 14);
+    ui.cbBorrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("cbBorrar"), this);
+    ui.cbBorrar->move(612, 14);
+    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
+    ui.Informacion->move(664, 14);
+
+    ui.Frame2 = Crear<QGroupBox>(this, QStringLiteral("Frame2"), {16, 150, 300, 384});
+    ui.Frame2->setTitle(QStringLiteral("Composición porcentual"));
+    const QFont simbolo(QStringLiteral("Times New Roman"), 12);
+    const QFont porcentaje(QStringLiteral("Arial"), 10);
+    for (int n = 0; n < kFilas; ++n) {
+        const QString fila = QString::number(n + 1);
+        const int y = 30 + n * 34;
+        ui.LP[n] = Etiqueta(ui.Frame2, QStringLiteral("LP") + fila, QStringLiteral("%"), {30, y, 20, 28});
+        ui.Atomo[n] = Etiqueta(ui.Frame2, QStringLiteral("Atomo") + fila, QString(), {55, y, 50, 28});
+        ui.Atomo[n]->setFont(simbolo);
+        ui.I[n] = Etiqueta(ui.Frame2, QStringLiteral("I") + fila, QStringLiteral("="), {110, y, 20, 28});
+        ui.Porcentaje[n] = Etiqueta(ui.Frame2, QStringLiteral("Porcentaje") + fila, QString(), {135, y, 140, 28});
+        ui.Porcentaje[n]->setFont(porcentaje);
+    }
+
+    ui.Frame1 = Crear<QGroupBox>(this, QStringLiteral("Frame1"), {330, 150, 378, 384});
+    ui.Frame1->setTitle(QStringLiteral("Cálculo de fórmula empírica"));
+    ui.Label5 = Etiqueta(ui.Frame1, QStringLiteral("Label5"), QStringLiteral("Elemento"), {24, 26, 90, 20});
+    ui.Label6 = Etiqueta(ui.Frame1, QStringLiteral("Label6"), QStringLiteral("Porcentaje"), {124, 26, 110, 20});
+    ui.Label7 = Etiqueta(ui.Frame1, QStringLiteral("Label7"), QStringLiteral("Subíndice"), {254, 26, 90, 20});
+    for (int n = 0; n < kFilas; ++n) {
+        const QString fila = QString::number(n + 1);
+        const int y = 48 + n * 28;
+        ui.Elemento[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Elemento") + fila, {24, y, 90, 25});
+        ui.Porcent[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Porcent") + fila, {124, y, 120, 25});
+        ui.Indice[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Indice") + fila, {254, y, 90, 25});
+        // Written by the calculation only; Tab runs along the input columns.
+        ui.Indice[n]->setReadOnly(true);
+        ui.Indice[n]->setFocusPolicy(Qt::ClickFocus);
+    }
+    ui.CalcInd = Crear<QPushButton>(ui.Frame1, QStringLiteral("CalcInd"), {24, 336, 110, 32});
+    ui.CalcInd->setText(QStringLiteral("Calcular"));
+
+    // Over both frames when shown.
+    ui.RichTextBox1 = Crear<QTextEdit>(this, QStringLiteral("RichTextBox1"), {16, 150, 692, 384});
+    ui.RichTextBox1->setReadOnly(true);
+    ui.RichTextBox1->setFont(QFont(QStringLiteral("Times New Roman"), 13));
+    ui.RichTextBox1->setHtml(QString::fromUtf8(kInformacion));
+    ui.RichTextBox1->raise();
+}
+
+void FormCalculadoraMolar::conectar()
+{
+    connect(ui.cbCalcular, &QPushButton::clicked, this, &FormCalculadoraMolar::cbCalcular_Click);
+    connect(ui.cbBorrar, &QPushButton::clicked, this, &FormCalculadoraMolar::cbBorrar_Click);
+    connect(ui.Informacion, &QPushButton::clicked, this, &FormCalculadoraMolar::Informacion_Click);
+    connect(ui.CalcInd, &QPushButton::clicked, this, &FormCalculadoraMolar::CalcInd_Click);
+
+    for (QObject *caja : {static_cast<QObject *>(ui.BoxFormulaEmp), static_cast<QObject *>(ui.BoxMoles),
+                          static_cast<QObject *>(ui.BoxGramos)})
+        caja->installEventFilter(this);
+    for (int n = 0; n < kFilas; ++n) {
+        ui.Elemento[n]->installEventFilter(this);
+        ui.Porcent[n]->installEventFilter(this);
+    }
+}
+
+bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
+{
+    const int elemento = Fila(ui.Elemento, objeto);
+    const int porcent = Fila(ui.Porcent, objeto);
+    switch (evento->type()) {
+    case QEvent::KeyPress: {
+        auto *tecla = static_cast<QKeyEvent *>(evento);
+        if (objeto == ui.BoxFormulaEmp)
+            return BoxFormulaEmp_KeyPress(tecla);
+        if (objeto == ui.BoxMoles)
+            return BoxMoles_KeyPress(tecla);
+        if (objeto == ui.BoxGramos)
+            return BoxGramos_KeyPress(tecla);
+        if (porcent >= 0)
+            return Porcent_KeyPress(porcent, tecla);
+        break;
+    }
+    case QEvent::KeyRelease:
+        if (elemento >= 0)
+            Elemento_KeyUp(static_cast<QKeyEvent *>(evento));
+        else if (porcent >= 0)
+            Porcent_KeyUp(static_cast<QKeyEvent *>(evento));
+        break;
+    case QEvent::FocusOut:
+        if (elemento >= 0)
+            Elemento_LostFocus(elemento, static_cast<QFocusEvent *>(evento));
+        else if (porcent >= 0)
+            Porcent_LostFocus(porcent, static_cast<QFocusEvent *>(evento));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void FormCalculadoraMolar::Avisar(const QString &texto)
+{
+    MostrarMensaje(this, texto, QString::fromUtf8(kTituloAplicacion), Icono::Ninguno);
+}
+
+void FormCalculadoraMolar::Error(const QString &texto)
+{
+    MostrarMensaje(this, texto, QStringLiteral("Error"), Icono::Error);
+}
+
+double FormCalculadoraMolar::MasaMolecular(QString &formula)
+{
+    formula = ui.BoxFormulaEmp->Texto();
+    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
+    switch (analisis.error) {
+    case Calculos::ErrorFormula::Ninguno:
+        return analisis.masa;
+    case Calculos::ErrorFormula::Vacia:
+        return 0.0;
+    case Calculos::ErrorFormula::EmpiezaPorNumero:
+        Error(QStringLiteral("La fórmula no puede empezar por un número"));
+        break;
+    case Calculos::ErrorFormula::SimboloDesconocido:
+        Error(QStringLiteral("Fórmula incorrecta."));
+        break;
+    }
+    ui.BoxFormulaEmp->setFocus();
+    return 0.0;
+}
+
+void FormCalculadoraMolar::CalcularMolar()
+{
+    ui.RichTextBox1->hide();
+
+    const QString moles = ui.BoxMoles->text();
+    const QString gramos = ui.BoxGramos->text();
+    const bool aceptado = (EsNumero(moles) && gramos.isEmpty()) || (EsNumero(gramos) && moles.isEmpty()) ||
+                          (moles.isEmpty() && gramos.isEmpty());
+    if (!aceptado) {
+        Avisar(QStringLiteral("Valores no válidos."));
+        return;
+    }
+
+    QString formula;
+    const double masa = MasaMolecular(formula);
+    if (formula.isEmpty()) {
+        ui.LbMasaMolecular->clear();
+        ui.BoxFormulaEmp->setFocus();
+    } else {
+        ui.LbMasaMolecular->setText(Texto(Calculos::Redondear(masa, 3)));
+    }
+
+    // Both conversions use the molar mass as shown, and the second one reads
+    // the grams the first one wrote. A text that does not convert, a zero
+    // mass or a result too large for a number leaves the target as it was.
+    if (!ui.BoxMoles->text().isEmpty() && !formula.isEmpty()) {
+        const auto n = Numero(ui.BoxMoles->text());
+        const auto m = Numero(ui.LbMasaMolecular->text());
+        if (n && m) {
+            const double g = Calculos::Redondear(*n * *m, 3);
+            if (std::isfinite(g))
+                ui.BoxGramos->setText(Texto(g));
+        }
+    }
+    if (!ui.BoxGramos->text().isEmpty() && !formula.isEmpty()) {
+        const auto g = Numero(ui.BoxGramos->text());
+        const auto m = Numero(ui.LbMasaMolecular->text());
+        if (g && m && *m != 0.0) {
+            const double n = Calculos::Redondear(*g / *m, 3);
+            if (std::isfinite(n))
+                ui.BoxMoles->setText(Texto(n));
+        }
+    }
+
+    if (!formula.isEmpty() && !ui.LbMasaMolecular->text().isEmpty() && !ui.BoxMoles->text().isEmpty() &&
+        !ui.BoxGramos->text().isEmpty()) {
+        ui.BoxFormulaEmp->setFocus();
+        ui.BoxMoles->setEnabled(true);
+        ui.BoxGramos->setEnabled(true);
+    }
+    ui.cbCalcular->setEnabled(false);
+    Porcentual(formula);
+}
+
+void FormCalculadoraMolar::Porcentual(const QString &formula)
+{
+    // Rows left from an earlier formula (changed by pasting, which clears
+    // nothing) must not stand beside this one.
+    OcultarPorcentajes();
+    if (formula.isEmpty()) {
+        ui.LbMasaMolecular->clear();
+        return;
+    }
+    const auto masa = Numero(ui.LbMasaMolecular->text());
+    if (!masa || *masa == 0.0)
+        return;
+
+    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
+    if (analisis.error == Calculos::ErrorFormula::EmpiezaPorNumero) {
+        Error(QStringLiteral("La fórmula no puede empezar por un número."));
+        ui.BoxFormulaEmp->setFocus();
+        return;
+    }
+    const auto filas = Calculos::ComposicionPorcentual(analisis.grupos, *masa);
+    for (std::size_t n = 0; n < filas.size(); ++n) {
+        ui.LP[n]->show();
+        ui.Atomo[n]->setText(QString::fromStdString(filas[n].simbolo));
+        ui.Atomo[n]->show();
+        ui.I[n]->show();
+        ui.Porcentaje[n]->setText(Texto(filas[n].porcentaje));
+    }
+    if (analisis.error == Calculos::ErrorFormula::SimboloDesconocido) {
+        Error(QStringLiteral("Fórmula incorrecta."));
+        ui.BoxFormulaEmp->setFocus();
+    }
+}
+
+void FormCalculadoraMolar::OcultarPorcentajes()
+{
+    for (int n = 0; n < kFilas; ++n) {
+        ui.LP[n]->hide();
+        ui.Atomo[n]->hide();
+        ui.I[n]->hide();
+        ui.Porcentaje[n]->clear();
+    }
+}
+
+void FormCalculadoraMolar::BorrarResultados()
+{
+    ui.cbCalcular->setEnabled(true);
+    ui.LbMasaMolecular->clear();
+    ui.BoxMoles->clear();
+    ui.BoxGramos->clear();
+    ui.BoxMoles->setEnabled(true);
+    ui.BoxGramos->setEnabled(true);
+    OcultarPorcentajes();
+    ui.BoxFormulaEmp->setFocus();
+}
+
+bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
+{
+    // Any key that types, shortcuts included (a paste changes the formula);
+    // Tab only leaves the box.
+    if (EsEnter(evento)) {
+        // Whatever the modifiers: the formula is one line.
+        ui.cbCalcular->setEnabled(true);
+        ui.BoxFormulaEmp->Vaciar();
+        return true;
+    }
+    const bool tab = evento->key() == Qt::Key_Tab || evento->key() == Qt::Key_Backtab;
+    if (evento->text().isEmpty() || tab)
+        return false;
+    ui.cbCalcular->setEnabled(true);
+    if (evento->key() == Qt::Key_Backspace) {
+        BorrarResultados();
+        return false;
+    }
+    if (!Teclea(evento))
+        return false;
+
+    const QString t = evento->text();
+    switch (CajaFormula::Clasificar(t)) {
+    case CajaFormula::ClaseTecla::Digito:
+        ui.BoxFormulaEmp->TamanoSiguiente(CajaFormula::kTamanoIndice);
+        BorrarResultados();
+        break;
+    case CajaFormula::ClaseTecla::Letra:
+        ui.BoxFormulaEmp->TamanoSiguiente(CajaFormula::kTamanoSimbolo);
+        BorrarResultados();
+        break;
+    case CajaFormula::ClaseTecla::Otra:
+        // The space still enters the box after the calculation.
+        if (t == u" ")
+            CalcularMolar();
+        break;
+    }
+    return false;
+}
+
+bool FormCalculadoraMolar::BoxMoles_KeyPress(QKeyEvent *evento)
+{
+    if (!Teclea(evento))
+        return false;
+    ui.cbCalcular->setEnabled(true);
+    ui.BoxGramos->clear();
+    ui.BoxGramos->setEnabled(false);
+    return AplicarFiltro(ui.BoxMoles, evento, Calculos::TipoFiltro::Decimal);
+}
+
+bool FormCalculadoraMolar::BoxGramos_KeyPress(QKeyEvent *evento)
+{
+    if (!Teclea(evento))
+        return false;
+    ui.cbCalcular->setEnabled(true);
+    ui.BoxMoles->clear();
+    ui.BoxMoles->setEnabled(false);
+    return AplicarFiltro(ui.BoxGramos, evento, Calculos::TipoFiltro::Decimal);
+}
+
+bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)
+{
+    const auto tipo = n == kFilas - 1 ? Calculos::TipoFiltro::ConMensaje : Calculos::TipoFiltro::Decimal;
+    return AplicarFiltro(ui.Porcent[n], evento, tipo);
+}
+
+void FormCalculadoraMolar::Elemento_KeyUp(QKeyEvent *evento)
+{
+    // No subscript stays beside changed input. Moving between the boxes
+    // changes no input.
+    if (evento->isAutoRepeat())
+        return;
+    switch (evento->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return;
+    default:
+        break;
+    }
+    for (QLineEdit *indice : ui.Indice)
+        indice->clear();
+}
+
+void FormCalculadoraMolar::Porcent_KeyUp(QKeyEvent *evento)
+{
+    Elemento_KeyUp(evento);
+}
+
+void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
+{
+    m_guardia->AlPerderFoco(ui.Elemento[n], *evento, [this, n] {
+        QLineEdit *caja = ui.Elemento[n];
+        const std::string simbolo = caja->text().toStdString();
+        if (simbolo.empty() || Calculos::MasaAtomicaDoble(simbolo) != 0.0 ||
+            Calculos::MasaAtomicaSimple(simbolo) != 0.0)
+            return true;
+        Error(QStringLiteral("Debe teclear el símbolo de un elemento químico."));
+        caja->clear();
+        return false;
+    });
+}
+
+void FormCalculadoraMolar::Porcent_LostFocus(int n, QFocusEvent *evento)
+{
+    m_guardia->AlPerderFoco(ui.Porcent[n], *evento, [this, n] {
+        if (ui.Porcent[n]->text() != u"0")
+            return true;
+        Error(QStringLiteral("Error."));
+        return false;
+    });
+}
+
+void FormCalculadoraMolar::cbCalcular_Click()
+{
+    CalcularMolar();
+}
+
+void FormCalculadoraMolar::cbBorrar_Click()
+{
+    ui.RichTextBox1->hide();
+    ui.cbCalcular->setEnabled(true);
+    ui.BoxFormulaEmp->Vaciar();
+    ui.LbMasaMolecular->clear();
+    ui.BoxMoles->clear();
+    ui.BoxGramos->clear();
+    ui.BoxMoles->setEnabled(true);
+    ui.BoxGramos->setEnabled(true);
+    OcultarPorcentajes();
+    for (int n = 0; n < kFilas; ++n) {
+        ui.Elemento[n]->clear();
+        ui.Porcent[n]->clear();
+        ui.Indice[n]->clear();
+    }
+    ui.BoxFormulaEmp->setFocus();
+}
+
+void FormCalculadoraMolar::Informacion_Click()
+{
+    ui.RichTextBox1->setVisible(!ui.RichTextBox1->isVisible());
+}
+
+void FormCalculadoraMolar::CalcInd_Click()
+{
+    for (int n = 1; n < kFilas; ++n) {
+        if (ui.Porcent[n]->text().isEmpty()) {
+            ui.Elemento[n]->clear();
+            ui.Indice[n]->clear();
+        }
+    }
+    if (ui.Elemento[0]->text().isEmpty()) {
+        Error(QStringLiteral("Debe cumplimentar los datos empezando por el primer elemento de la primera fila."));
+        ui.Elemento[0]->setFocus();
+        return;
+    }
+    if (!EsNumero(ui.Porcent[0]->text())) {
+        if (ui.Porcent[0]->text().isEmpty()) {
+            Avisar(QStringLiteral("Introduzca el porcentaje correspondiente"));
+        } else {
+            Avisar(QStringLiteral("Carácter no válido."));
+            ui.Porcent[0]->clear();
+        }
+        ui.Porcent[0]->setFocus();
+        return;
+    }
+    for (int n = 1; n < kFilas; ++n) {
+        const QString texto = ui.Porcent[n]->text();
+        if (!texto.isEmpty() && !EsNumero(texto)) {
+            Avisar(QStringLiteral("Carácter no válido."));
+            ui.Porcent[n]->clear();
+            ui.Porcent[n]->setFocus();
+            return;
+        }
+    }
+
+    Calculos::FilasEmpiricas filas;
+    for (int n = 0; n < kFilas; ++n) {
+        const QString simbolo = ui.Elemento[n]->text();
+        const auto porcentaje = Numero(ui.Porcent[n]->text());
+        if (!simbolo.isEmpty() && porcentaje)
+            filas[n] = Calculos::DatoEmpirico{simbolo.toStdString(), *porcentaje};
+    }
+
+    // The checks on leaving a box normally stop these rows first; a row can
+    // still get here (a pasted "0,0", a click faster than the check).
+    const Calculos::ResultadoEmpirico resultado = Calculos::FormulaEmpirica(filas);
+    switch (resultado.fallo) {
+    case Calculos::FalloEmpirico::SimboloDesconocido:
+        Error(QStringLiteral("Debe teclear el símbolo de un elemento químico."));
+        ui.Elemento[resultado.fila]->clear();
+        ui.Elemento[resultado.fila]->setFocus();
+        return;
+    case Calculos::FalloEmpirico::PorcentajeNoValido:
+        Error(QStringLiteral("Error."));
+        ui.Porcent[resultado.fila]->setFocus();
+        return;
+    case Calculos::FalloEmpirico::Ninguno:
+        break;
+    }
+    for (int n = 0; n < kFilas; ++n)
+        if (resultado.subindices[n] != 0.0)
+            ui.Indice[n]->setText(Texto(resultado.subindices[n]));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QFocusEvent;
+class QWidget;
+
+// "Check a field when the user leaves it; if the check fails, show why and
+// put the focus back." A window calls AlPerderFoco from its event filter on
+// the field's FocusOut.
+//
+// Only focus changes the user made count (Tab, Backtab, a click, a
+// shortcut): a message box taking the focus, a switch to another window or
+// the program moving the focus itself are not leaving the field. The check
+// runs once the focus change is over, never inside it, and never while
+// another check of the same guard is showing its message: a modal box in the
+// middle of a focus change would fire the check again and confuse a button
+// that was being clicked.
+class GuardiaFoco : public QObject {
+public:
+    // Returns true when the field may be left; otherwise it has already told
+    // the user why (and may have changed the field).
+    using Comprobacion = std::function<bool()>;
+
+    explicit GuardiaFoco(QObject *padre);
+
+    void AlPerderFoco(QWidget *campo, const QFocusEvent &evento, Comprobacion comprobar);
+
+    static bool LoHizoElUsuario(const QFocusEvent &evento);
+
+private:
+    void Comprobar(const QPointer<QWidget> &campo, const Comprobacion &comprobar, unsigned tanda);
+
+    bool m_comprobando = false;
+    // A failed check cancels those that were queued behind it: the focus is
+    // going back to the first field.
+    unsigned m_tanda = 0;
+};
