@@ -15,9 +15,9 @@ using Conversiones::UnidadEnergia;
 
 namespace {
 
-constexpr int kAncho = 650;
+constexpr int kAncho = 660;
 constexpr int kAltoSinAyuda = 136;
-constexpr int kAltoAyuda = 330;
+constexpr int kAltoAyuda = 300;
 constexpr int kYPar = 20;
 constexpr int kYLinea = 68;
 constexpr int kYTrio = 86;
@@ -33,10 +33,10 @@ struct CajaEnergia {
 
 constexpr CajaEnergia kCajas[] = {
     {UnidadEnergia::Cal, "TextCal", "Label1", "cal", 20, kYPar},
-    {UnidadEnergia::J, "TextJ", "Label2", "J", 230, kYPar},
+    {UnidadEnergia::J, "TextJ", "Label2", "J", 250, kYPar},
     {UnidadEnergia::KcalMol, "TextCalMol", "Label5", "kcal/mol", 20, kYTrio},
-    {UnidadEnergia::KJMol, "TextJMol", "Label6", "kJ/mol", 240, kYTrio},
-    {UnidadEnergia::EV, "TexteV", "Label4", "eV", 450, kYTrio},
+    {UnidadEnergia::KJMol, "TextJMol", "Label6", "kJ/mol", 250, kYTrio},
+    {UnidadEnergia::EV, "TexteV", "Label4", "eV", 470, kYTrio},
 };
 
 const char *const kAyuda = R"(

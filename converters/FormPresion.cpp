@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kAncho = 640;
 constexpr int kAltoSinAyuda = 150;
-constexpr int kAltoAyuda = 400;
+constexpr int kAltoAyuda = 340;
 
 struct FilaPresion {
     UnidadPresion unidad;

@@ -18,9 +18,9 @@ namespace {
 
 constexpr Escala kTodas[] = {Escala::Celsius, Escala::Fahrenheit, Escala::Kelvin};
 
-constexpr int kAncho = 600;
+constexpr int kAncho = 610;
 constexpr int kAltoSinAyuda = 92;
-constexpr int kAltoAyuda = 330;
+constexpr int kAltoAyuda = 500;
 
 const char *const kAyuda = R"(
 <p>La <b>escala Kelvin</b>, o escala absoluta, empieza en el cero absoluto, la temperatura más
@@ -55,10 +55,10 @@ void FormTemperatura::crearControles()
     ui.LabelR1 = new QLabel(this);
     ui.LabelR1->setObjectName(QStringLiteral("LabelR1"));
     ui.LabelR1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ui.LabelR1->setGeometry(10, 10, 522, 56);
+    ui.LabelR1->setGeometry(10, 10, 532, 56);
     ui.LabelR2 = new QLabel(this);
     ui.LabelR2->setObjectName(QStringLiteral("LabelR2"));
-    ui.LabelR2->setGeometry(10, 72, 522, 6);
+    ui.LabelR2->setGeometry(10, 72, 532, 6);
     ui.LabelR2->setStyleSheet(QStringLiteral(
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #3060d0, stop:0.5 #e0e0e0, stop:1 #d03020);"));
 
@@ -70,10 +70,10 @@ void FormTemperatura::crearControles()
     ui.LabelF3 = CrearEtiqueta(this, "LabelF3", QStringLiteral("°F"), 338, y);
     ui.Igual2 = CrearEtiqueta(this, "Igual2", QStringLiteral("="), 368, y);
     ui.cajas[static_cast<std::size_t>(Escala::Kelvin)] = CrearCaja(this, "TextK", 386, y);
-    ui.LabelK = CrearEtiqueta(this, "LabelK", QStringLiteral("K"), 520 - 2, y);
+    ui.LabelK = CrearEtiqueta(this, "LabelK", QStringLiteral("K"), 522, y);
 
     ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(kAncho - 56, 16);
+    ui.Informacion->move(kAncho - 58, 16);
 
     ui.RTBinformacion = CrearPanelAyuda(this, "RTBinformacion", QString::fromUtf8(kAyuda));
     ui.RTBinformacion->setGeometry(10, kAltoSinAyuda, kAncho - 20, kAltoAyuda - kAltoSinAyuda - 10);
