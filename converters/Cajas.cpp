@@ -1,0 +1,83 @@
+#include "converters/Cajas.h"
+
+#include "core/numeros.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace {
+
+QFont LetraCajas()
+{
+    QFont letra(QStringLiteral("Arial"));
+    letra.setPointSizeF(12);
+    return letra;
+}
+
+} // namespace
+
+void EscribirNumero(QLineEdit *caja, double valor)
+{
+    caja->setText(QString::fromStdString(Calculos::NumeroATexto(valor)));
+}
+
+std::optional<double> LeerNumero(const QLineEdit *caja)
+{
+    return Calculos::TextoANumero(caja->text().toStdString());
+}
+
+bool EsPulsacion(const QKeyEvent *evento)
+{
+    return !evento->text().isEmpty() && evento->key() != Qt::Key_Tab && evento->key() != Qt::Key_Backtab;
+}
+
+bool EsLiberacion(const QKeyEvent *evento)
+{
+    if (evento->isAutoRepeat())
+        return false;
+    switch (evento->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return false;
+    default:
+        return true;
+    }
+}
+
+QLineEdit *CrearCaja(QWidget *padre, const char *nombre, int x, int y)
+{
+    auto *caja = new QLineEdit(padre);
+    caja->setObjectName(QString::fromUtf8(nombre));
+    caja->setFont(LetraCajas());
+    caja->setGeometry(x, y, kAnchoCaja, kAltoCaja);
+    return caja;
+}
+
+QLabel *CrearEtiqueta(QWidget *padre, const char *nombre, const QString &texto, int x, int y)
+{
+    auto *etiqueta = new QLabel(texto, padre);
+    etiqueta->setObjectName(QString::fromUtf8(nombre));
+    etiqueta->setFont(LetraCajas());
+    etiqueta->move(x, y);
+    etiqueta->setFixedHeight(kAltoCaja);
+    etiqueta->adjustSize();
+    return etiqueta;
+}
+
+QTextEdit *CrearPanelAyuda(QWidget *padre, const char *nombre, const QString &html)
+{
+    auto *panel = new QTextEdit(padre);
+    panel->setObjectName(QString::fromUtf8(nombre));
+    panel->setReadOnly(true);
+    panel->setFont(LetraCajas());
+    panel->setHtml(html.trimmed());
+    panel->hide();
+    return panel;
+}
