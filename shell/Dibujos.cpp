@@ -54,8 +54,12 @@ QImage DibujarOndas()
         for (int x = 0; x < kAncho; ++x) {
             double h = 0.0;
             for (const Foco &f : kFocos) {
-                const double r = std::hypot(x - f.x, y - f.y);
-                h += f.amplitud * std::sin(f.k * r - f.fase) * std::exp(-r / f.alcance);
+                const double dx = x - f.x;
+                const double dy = y - f.y;
+                // Single precision is plenty for a picture and keeps start-up short.
+                const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+                h += f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase))
+                     * std::exp(-r / static_cast<float>(f.alcance));
             }
             altura[static_cast<std::size_t>(y * kAncho + x)] = h;
         }
