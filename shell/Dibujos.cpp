@@ -58,8 +58,8 @@ QImage DibujarOndas()
                 const double dy = y - f.y;
                 // Single precision is plenty for a picture and keeps start-up short.
                 const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
-                h += f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase))
-                     * std::exp(-r / static_cast<float>(f.alcance));
+                h += f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase)) *
+                     std::exp(-r / static_cast<float>(f.alcance));
             }
             altura[static_cast<std::size_t>(y * kAncho + x)] = h;
         }
