@@ -36,6 +36,9 @@ sanitize: deps
 bench: build
 	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+screenshots: build
+	./$(BUILD)/tools/orvella_capturas docs/screenshots
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -1,5 +1,8 @@
+#include "shell/Dibujos.h"
+#include "shell/FormPresentacion.h"
+#include "widgets/Lanzador.h"
+
 #include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,10 +29,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    QApplication::setWindowIcon(IconoAplicacion());
 
-    QWidget ventana;
-    ventana.setWindowTitle(QStringLiteral(" Orvella"));
-    ventana.resize(1139, 609);
-    ventana.show();
+    // The splash is the only start-up window; it opens the periodic table.
+    Lanzador::Abrir<FormPresentacion>();
     return app.exec();
 }

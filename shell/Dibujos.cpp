@@ -1,0 +1,221 @@
+#include "shell/Dibujos.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+std::uint8_t Canal(double v)
+{
+    return static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0));
+}
+
+QRgb Mezcla(const std::array<double, 3> &a, const std::array<double, 3> &b, double t)
+{
+    return qRgb(Canal(a[0] + (b[0] - a[0]) * t), Canal(a[1] + (b[1] - a[1]) * t), Canal(a[2] + (b[2] - a[2]) * t));
+}
+
+// Cheap repeatable noise in [0, 1) from integer coordinates, for the grain of
+// the galaxy's arms.
+double Ruido(int x, int y)
+{
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393U + static_cast<std::uint32_t>(y) * 668265263U;
+    h = (h ^ (h >> 13)) * 1274126177U;
+    return static_cast<double>((h ^ (h >> 16)) & 0xFFFFU) / 65536.0;
+}
+
+} // namespace
+
+QImage DibujarOndas()
+{
+    constexpr int kAncho = 425;
+    constexpr int kAlto = 319;
+    struct Foco {
+        double x, y, k, fase, amplitud, alcance;
+    };
+    // Two drops that fell a moment apart, the older one wider and weaker.
+    constexpr std::array<Foco, 2> kFocos{{
+        {160.0, 150.0, 0.22, 0.0, 1.0, 170.0},
+        {330.0, 95.0, 0.30, 1.3, 0.55, 90.0},
+    }};
+
+    std::vector<double> altura(static_cast<std::size_t>(kAncho * kAlto));
+    for (int y = 0; y < kAlto; ++y) {
+        for (int x = 0; x < kAncho; ++x) {
+            double h = 0.0;
+            for (const Foco &f : kFocos) {
+                const double dx = x - f.x;
+                const double dy = y - f.y;
+                // Single precision is plenty for a picture and keeps start-up short.
+                const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+                h += f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase)) *
+                     std::exp(-r / static_cast<float>(f.alcance));
+            }
+            altura[static_cast<std::size_t>(y * kAncho + x)] = h;
+        }
+    }
+
+    const std::array<double, 3> hondo{8, 34, 78};
+    const std::array<double, 3> claro{90, 170, 215};
+    QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
+    for (int y = 0; y < kAlto; ++y) {
+        auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        for (int x = 0; x < kAncho; ++x) {
+            const auto en = [&](int xx, int yy) {
+                xx = std::clamp(xx, 0, kAncho - 1);
+                yy = std::clamp(yy, 0, kAlto - 1);
+                return altura[static_cast<std::size_t>(yy * kAncho + xx)];
+            };
+            // Light from the upper left falls on the slope of the water.
+            const double pendiente = (en(x - 1, y) - en(x + 1, y)) + (en(x, y - 1) - en(x, y + 1));
+            const double cielo = 0.35 + 0.25 * (1.0 - static_cast<double>(y) / kAlto);
+            const double luz = std::clamp(cielo + 1.6 * pendiente, 0.0, 1.0);
+            QRgb c = Mezcla(hondo, claro, luz);
+            if (pendiente > 0.18) {
+                const double brillo = std::min(1.0, (pendiente - 0.18) * 5.0);
+                c = qRgb(Canal(qRed(c) + 150 * brillo), Canal(qGreen(c) + 140 * brillo),
+                         Canal(qBlue(c) + 110 * brillo));
+            }
+            fila[x] = c;
+        }
+    }
+    return imagen;
+}
+
+QImage DibujarGalaxia()
+{
+    constexpr int kAncho = 800;
+    constexpr int kAlto = 600;
+    constexpr double kCx = 400.0;
+    constexpr double kCy = 310.0;
+    const double giro = -14.0 * kPi / 180.0;
+    const double coseno = std::cos(giro);
+    const double seno = std::sin(giro);
+
+    QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
+    for (int y = 0; y < kAlto; ++y) {
+        auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        for (int x = 0; x < kAncho; ++x) {
+            // u runs along the disc, v across it.
+            const double dx = x - kCx;
+            const double dy = y - kCy;
+            const double u = dx * coseno + dy * seno;
+            const double v = -dx * seno + dy * coseno;
+            const double disco = std::exp(-std::abs(u) / 120.0) * std::exp(-(v * v) / (2.0 * 14.0 * 14.0)) *
+                                 (0.75 + 0.5 * Ruido(x / 2, y / 2));
+            const double bulbo = std::exp(-std::sqrt(u * u + 2.2 * v * v) / 26.0);
+            const double halo = 0.12 * std::exp(-std::sqrt(u * u + 9.0 * v * v) / 160.0);
+            // The dust lane runs a little off the midplane and hides the disc.
+            const double polvo = 1.0 - 0.85 * std::exp(-((v - 3.0) * (v - 3.0)) / (2.0 * 3.2 * 3.2)) *
+                                           std::min(1.0, std::abs(u) / 30.0 + 0.35);
+            const double d = disco * polvo;
+            const double b = bulbo * (0.55 + 0.45 * polvo);
+            const double r = 8 + 255 * (0.80 * d + 1.15 * b + halo);
+            const double g = 8 + 255 * (0.85 * d + 0.95 * b + halo);
+            const double a = 22 + 255 * (1.05 * d + 0.60 * b + 1.2 * halo);
+            fila[x] = qRgb(Canal(r), Canal(g), Canal(a));
+        }
+    }
+
+    // Stars, always the same ones: the generator is seeded with a constant.
+    std::mt19937 azar(1998U);
+    std::uniform_real_distribution<double> posX(0.0, kAncho);
+    std::uniform_real_distribution<double> posY(0.0, kAlto);
+    std::uniform_real_distribution<double> unidad(0.0, 1.0);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 900; ++i) {
+        const QPointF centro(posX(azar), posY(azar));
+        const double brillo = unidad(azar);
+        const double tono = unidad(azar);
+        const double radio = brillo > 0.97 ? 1.6 : (brillo > 0.8 ? 1.0 : 0.6);
+        QColor color =
+            tono < 0.15 ? QColor(255, 210, 170) : (tono > 0.85 ? QColor(180, 200, 255) : QColor(255, 255, 255));
+        color.setAlphaF(0.35 + 0.65 * brillo);
+        p.setBrush(color);
+        p.drawEllipse(centro, radio, radio);
+    }
+    return imagen;
+}
+
+QImage DibujarAtomo(int fotograma)
+{
+    constexpr int kLado = 32;
+    QImage imagen(kLado, kLado, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(16, 16);
+
+    constexpr double kA = 13.5;
+    constexpr double kB = 5.0;
+    const double paso =
+        2.0 * kPi * (((fotograma % kFotogramasAtomo) + kFotogramasAtomo) % kFotogramasAtomo) / kFotogramasAtomo;
+    for (int orbita = 0; orbita < 3; ++orbita) {
+        p.save();
+        p.rotate(60.0 * orbita);
+        p.setPen(QPen(QColor(120, 200, 255), 1.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(0, 0), kA, kB);
+        // Each electron starts a third of a turn after the previous one.
+        const double angulo = paso + orbita * 2.0 * kPi / 3.0;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 120));
+        p.drawEllipse(QPointF(kA * std::cos(angulo), kB * std::sin(angulo)), 2.2, 2.2);
+        p.restore();
+    }
+    QRadialGradient nucleo(QPointF(-1, -1), 4.0);
+    nucleo.setColorAt(0.0, QColor(255, 190, 170));
+    nucleo.setColorAt(1.0, QColor(200, 30, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(nucleo);
+    p.drawEllipse(QPointF(0, 0), 3.5, 3.5);
+    return imagen;
+}
+
+QImage DibujarCarta()
+{
+    QImage imagen(32, 32, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF sobre(4.5, 8.5, 23, 16);
+    p.setPen(QPen(QColor(110, 80, 0), 1.2));
+    p.setBrush(QColor(255, 230, 0));
+    p.drawRect(sobre);
+    // The flap.
+    p.drawLine(sobre.topLeft(), QPointF(16, 18));
+    p.drawLine(QPointF(16, 18), sobre.topRight());
+    return imagen;
+}
+
+QIcon IconoAplicacion()
+{
+    QIcon icono;
+    for (int lado : {16, 32, 48}) {
+        QPixmap imagen(lado, lado);
+        imagen.fill(Qt::transparent);
+        QPainter p(&imagen);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double escala = lado / 32.0;
+        p.scale(escala, escala);
+        p.setPen(QPen(Qt::black, 1.5));
+        p.setBrush(QColor(0, 0, 120));
+        p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
+        p.drawImage(QPointF(0, 0), DibujarAtomo(0));
+        p.end();
+        icono.addPixmap(imagen);
+    }
+    return icono;
+}

@@ -1,0 +1,115 @@
+#include "shell/FormAcercaDe.h"
+
+#include "shell/Dibujos.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+QLabel *CrearEtiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QFont &fuente,
+                      const QColor &color, const QRect &zona)
+{
+    auto *etiqueta = new QLabel(texto, padre);
+    etiqueta->setObjectName(nombre);
+    etiqueta->setFont(fuente);
+    QPalette paleta = etiqueta->palette();
+    paleta.setColor(QPalette::WindowText, color);
+    etiqueta->setPalette(paleta);
+    etiqueta->setAlignment(Qt::AlignCenter);
+    etiqueta->setGeometry(zona);
+    return etiqueta;
+}
+
+QFont Fuente(const QString &familia, double puntos, bool negrita)
+{
+    QFont fuente(familia);
+    fuente.setPointSizeF(puntos);
+    fuente.setBold(negrita);
+    return fuente;
+}
+
+QLabel *CrearImagen(QWidget *padre, const QString &nombre, const QImage &imagen, const QRect &zona)
+{
+    auto *etiqueta = new QLabel(padre);
+    etiqueta->setObjectName(nombre);
+    etiqueta->setPixmap(QPixmap::fromImage(imagen));
+    etiqueta->setGeometry(zona);
+    return etiqueta;
+}
+
+QImage Circulo(int lado)
+{
+    QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 0), 2.0));
+    p.drawEllipse(QRectF(1, 1, lado - 2, lado - 2));
+    return imagen;
+}
+
+} // namespace
+
+FormAcercaDe::FormAcercaDe(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAcercaDe"));
+    setWindowTitle(QStringLiteral(" Acerca de Orvella"));
+    setModal(true);
+    m_galaxia = QPixmap::fromImage(DibujarGalaxia());
+    setFixedSize(m_galaxia.size());
+    crearControles();
+    conectar();
+    ui.Timer2->start(kPaso);
+}
+
+void FormAcercaDe::crearControles()
+{
+    ui.Label1 = CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Orvella"),
+                              Fuente(QStringLiteral("Times New Roman"), 21.75, true), QColor(128, 255, 255),
+                              QRect(200, 40, 400, 40));
+    ui.Label2 = CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("versión 3.0"),
+                              Fuente(QStringLiteral("Comic Sans MS"), 18, false), QColor(255, 255, 128),
+                              QRect(200, 86, 400, 36));
+    ui.Label3 =
+        CrearEtiqueta(this, QStringLiteral("Label3"),
+                      QStringLiteral("Programa y dibujos: el equipo de Orvella, para estudiantes y profesores"),
+                      Fuente(QStringLiteral("Arial"), 9.75, true), QColor(255, 255, 0), QRect(214, 548, 560, 24));
+    ui.Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // The frames share one place; the timer shows one of them at a time.
+    for (int i = 0; i < kFotogramasAtomo; ++i) {
+        QLabel *imagen =
+            CrearImagen(this, QStringLiteral("Image%1").arg(i + 1), DibujarAtomo(i), QRect(384, 140, 32, 32));
+        imagen->hide();
+        ui.Imagenes[static_cast<std::size_t>(i)] = imagen;
+    }
+
+    ui.Shape1 = CrearImagen(this, QStringLiteral("Shape1"), Circulo(44), QRect(162, 538, 44, 44));
+    ui.Image11 = CrearImagen(this, QStringLiteral("Image11"), DibujarCarta(), QRect(168, 544, 32, 32));
+
+    ui.Timer2 = new QTimer(this);
+    ui.Timer2->setObjectName(QStringLiteral("Timer2"));
+}
+
+void FormAcercaDe::conectar()
+{
+    connect(ui.Timer2, &QTimer::timeout, this, &FormAcercaDe::Timer2_Timer);
+}
+
+void FormAcercaDe::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_galaxia);
+}
+
+void FormAcercaDe::Timer2_Timer()
+{
+    const int visible = m_fotograma;
+    ++m_fotograma;
+    for (int i = 0; i < kFotogramasAtomo; ++i)
+        ui.Imagenes[static_cast<std::size_t>(i)]->setVisible(i == visible);
+    if (m_fotograma >= kFotogramasAtomo)
+        m_fotograma = 0;
+}

@@ -1,0 +1,78 @@
+#include "shell/FormPresentacion.h"
+
+#include "shell/Dibujos.h"
+#include "table/FormPrincipal.h"
+#include "widgets/Lanzador.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QRegion>
+#include <QScreen>
+#include <QTimer>
+
+FormPresentacion::FormPresentacion(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FormPresentacion"));
+    setWindowTitle(QStringLiteral("Orvella"));
+    m_ondas = QPixmap::fromImage(DibujarOndas());
+    setFixedSize(m_ondas.size());
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(paleta);
+    crearControles();
+    conectar();
+    if (const QScreen *pantalla = screen())
+        move(pantalla->availableGeometry().center() - rect().center());
+    ui.Timer1->start(kEspera);
+}
+
+void FormPresentacion::crearControles()
+{
+    ui.Label1 = new QLabel(QStringLiteral("Orvella"), this);
+    ui.Label1->setObjectName(QStringLiteral("Label1"));
+    QFont fuente(QStringLiteral("Arial"));
+    fuente.setPointSizeF(48);
+    ui.Label1->setFont(fuente);
+    QPalette paleta = ui.Label1->palette();
+    paleta.setColor(QPalette::WindowText, QColor(0, 255, 255));
+    ui.Label1->setPalette(paleta);
+    ui.Label1->setAlignment(Qt::AlignCenter);
+    ui.Label1->setGeometry(0, (height() - 90) / 2, width(), 90);
+
+    ui.Timer1 = new QTimer(this);
+    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui.Timer1->setSingleShot(true);
+}
+
+void FormPresentacion::conectar()
+{
+    connect(ui.Timer1, &QTimer::timeout, this, &FormPresentacion::Timer1_Timer);
+}
+
+bool FormPresentacion::event(QEvent *evento)
+{
+    // Shaped when first shown and again whenever it becomes active.
+    if (evento->type() == QEvent::Show || evento->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(evento);
+}
+
+void FormPresentacion::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_ondas);
+}
+
+void FormPresentacion::Form_Activate()
+{
+    // The ellipse inscribed in the window: the corners are neither drawn nor
+    // take clicks.
+    setMask(QRegion(rect(), QRegion::Ellipse));
+}
+
+void FormPresentacion::Timer1_Timer()
+{
+    Lanzador::Abrir<FormPrincipal>();
+    close();
+}

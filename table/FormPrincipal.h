@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/elementos.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <array>
+
+class QAction;
+class QFrame;
+class QLabel;
+
+// The periodic table: 118 tiles, the information panel that shows the last
+// tile released, and the menu that opens every other window.
+class FormPrincipal : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit FormPrincipal(QWidget *parent = nullptr);
+
+    // Client area, without the menu bar.
+    static constexpr int kAncho = 1139;
+    static constexpr int kAlto = 609;
+
+    // Where the tile of an element stands on the client area, in pixels.
+    static QRect PosicionCasilla(const Calculos::Elemento &elemento);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearControles();
+    void crearMenu();
+    void conectar();
+    void PintarFondo();
+
+    void Form_Paint();
+    void Casilla_MouseDown(QLabel *casilla);
+    void Casilla_MouseUp(QLabel *casilla);
+    int IndiceCasilla(const QObject *objeto) const;
+
+    struct {
+        QWidget *Fondo = nullptr;
+        std::array<QLabel *, Calculos::kNumeroElementos> Casillas{}; // index Z - 1
+        QLabel *Lantanidos = nullptr;
+        QLabel *Actinidos = nullptr;
+        std::array<QLabel *, 18> Grupos{}; // index group - 1
+        QFrame *Picture1 = nullptr;
+        QLabel *Label1 = nullptr;
+        QLabel *Label2 = nullptr;
+        QLabel *Label3 = nullptr;
+        QLabel *Label4 = nullptr;
+    } ui;
+
+    // The background is drawn once into this picture and copied from it on
+    // every paint.
+    QPixmap m_fondo;
+};

@@ -1,0 +1,85 @@
+// Renders every window of the program to docs/screenshots/<ClassName>.png on
+// the offscreen platform, so the pictures in the documentation stay true.
+// Usage: orvella_capturas [output folder]
+
+#include "calculators/FormCalculadoraMolar.h"
+#include "converters/FormEnergia.h"
+#include "converters/FormPresion.h"
+#include "converters/FormTemperatura.h"
+#include "shell/FormAcercaDe.h"
+#include "shell/FormPresentacion.h"
+#include "table/FormPrincipal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Captura {
+    QString clase;
+    QWidget *(*crear)();
+};
+
+template <class Ventana> Captura De()
+{
+    return {QString::fromLatin1(Ventana::staticMetaObject.className()), []() -> QWidget * { return new Ventana; }};
+}
+
+// Every window that exists, one line each.
+std::vector<Captura> Ventanas()
+{
+    return {
+        De<FormPresentacion>(), De<FormPrincipal>(), De<FormAcercaDe>(), De<FormCalculadoraMolar>(),
+        De<FormTemperatura>(),  De<FormPresion>(),   De<FormEnergia>(),
+    };
+}
+
+// Lets timers run for a moment, so that animations show a frame.
+void Esperar(int ms)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    while (reloj.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvella"));
+    QApplication::setOrganizationName(QStringLiteral("Orvella"));
+
+    const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
+    if (!QDir().mkpath(carpeta.path())) {
+        std::fprintf(stderr, "orvella_capturas: cannot create %s\n", qPrintable(carpeta.path()));
+        return 1;
+    }
+    int fallos = 0;
+    for (const Captura &captura : Ventanas()) {
+        std::unique_ptr<QWidget> ventana(captura.crear());
+        ventana->show();
+        Esperar(250);
+        QImage imagen(ventana->size(), QImage::Format_ARGB32_Premultiplied);
+        imagen.fill(Qt::transparent);
+        // A shaped window shows only what its mask lets through.
+        ventana->render(&imagen, QPoint(), ventana->mask().isEmpty() ? QRegion() : ventana->mask());
+        const QString ruta = carpeta.filePath(captura.clase + QStringLiteral(".png"));
+        if (imagen.save(ruta)) {
+            std::printf("%s\n", qPrintable(ruta));
+        } else {
+            std::fprintf(stderr, "orvella_capturas: cannot write %s\n", qPrintable(ruta));
+            ++fallos;
+        }
+    }
+    return fallos == 0 ? 0 : 1;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// Opens the program's windows. There is one window of each kind: opening a
+// kind that is already open brings that window to the front; once it has
+// been closed, opening it again creates a new one, which runs its load step
+// again. Windows have no parent (closing the periodic table leaves the others
+// open), are deleted when closed, and the program ends with the last one.
+// A window that wants to be modal says so itself (QDialog::setModal) and is
+// then shown application-modal.
+class Lanzador {
+public:
+    using Fabrica = std::function<QWidget *()>;
+
+    // The window of kind `clase`, made by `fabrica` when none is open.
+    static QWidget *Abrir(const QString &clase, const Fabrica &fabrica);
+
+    template <class Ventana> static Ventana *Abrir()
+    {
+        return static_cast<Ventana *>(
+            Abrir(QString::fromLatin1(Ventana::staticMetaObject.className()), [] { return new Ventana; }));
+    }
+
+    // The open window of kind `clase`, or nullptr.
+    static QWidget *Abierta(const QString &clase);
+
+    // Closes every window of the program at once, without asking, and so
+    // ends it.
+    static void CerrarTodo();
+};
