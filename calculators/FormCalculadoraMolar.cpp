@@ -8,6 +8,8 @@
 #include "widgets/FiltroTeclas.h"
 #include "widgets/GuardiaFoco.h"
 #include "widgets/Mensajes.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -34,34 +36,6 @@ const char *const kInformacion =
     "<p>La casilla de la fórmula no admite paréntesis: una fórmula como Mg(PH<sub>2</sub>O<sub>5</sub>)"
     "<sub>2</sub> debe escribirse desarrollada, MgP<sub>2</sub>H<sub>4</sub>O<sub>10</sub>. Las cifras que "
     "se teclean salen más pequeñas, como subíndices.</p>";
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(Calculos::NumeroATexto(valor));
-}
-
-std::optional<double> Numero(const QString &texto)
-{
-    return Calculos::TextoANumero(texto.toStdString());
-}
-
-bool EsNumero(const QString &texto)
-{
-    return Calculos::EsNumerico(texto.toStdString());
-}
-
-// A key press that types something into a box: a printable character,
-// Backspace or Enter. Navigation keys (Tab, arrows, Delete, Escape) and
-// shortcuts (Ctrl+C, Ctrl+V) change nothing the handlers care about.
-bool Teclea(const QKeyEvent *evento)
-{
-    if (evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
-        return false;
-    const QString t = evento->text();
-    if (t.isEmpty())
-        return false;
-    return t == u"\b" || t == u"\r" || t.front().isPrint();
-}
 
 bool EsEnter(const QKeyEvent *evento)
 {
@@ -261,8 +235,8 @@ void FormCalculadoraMolar::CalcularMolar()
 
     const QString moles = ui.BoxMoles->text();
     const QString gramos = ui.BoxGramos->text();
-    const bool aceptado = (EsNumero(moles) && gramos.isEmpty()) || (EsNumero(gramos) && moles.isEmpty()) ||
-                          (moles.isEmpty() && gramos.isEmpty());
+    const bool aceptado = (EsTextoNumerico(moles) && gramos.isEmpty()) ||
+                          (EsTextoNumerico(gramos) && moles.isEmpty()) || (moles.isEmpty() && gramos.isEmpty());
     if (!aceptado) {
         Avisar(QStringLiteral("Valores no válidos."));
         return;
@@ -274,28 +248,28 @@ void FormCalculadoraMolar::CalcularMolar()
         ui.LbMasaMolecular->clear();
         ui.BoxFormulaEmp->setFocus();
     } else {
-        ui.LbMasaMolecular->setText(Texto(Calculos::Redondear(masa, 3)));
+        ui.LbMasaMolecular->setText(TextoDeNumero(Calculos::Redondear(masa, 3)));
     }
 
     // Both conversions use the molar mass as shown, and the second one reads
     // the grams the first one wrote. A text that does not convert, a zero
     // mass or a result too large for a number leaves the target as it was.
     if (!ui.BoxMoles->text().isEmpty() && !formula.isEmpty()) {
-        const auto n = Numero(ui.BoxMoles->text());
-        const auto m = Numero(ui.LbMasaMolecular->text());
+        const auto n = NumeroDeTexto(ui.BoxMoles->text());
+        const auto m = NumeroDeTexto(ui.LbMasaMolecular->text());
         if (n && m) {
             const double g = Calculos::Redondear(*n * *m, 3);
             if (std::isfinite(g))
-                ui.BoxGramos->setText(Texto(g));
+                ui.BoxGramos->setText(TextoDeNumero(g));
         }
     }
     if (!ui.BoxGramos->text().isEmpty() && !formula.isEmpty()) {
-        const auto g = Numero(ui.BoxGramos->text());
-        const auto m = Numero(ui.LbMasaMolecular->text());
+        const auto g = NumeroDeTexto(ui.BoxGramos->text());
+        const auto m = NumeroDeTexto(ui.LbMasaMolecular->text());
         if (g && m && *m != 0.0) {
             const double n = Calculos::Redondear(*g / *m, 3);
             if (std::isfinite(n))
-                ui.BoxMoles->setText(Texto(n));
+                ui.BoxMoles->setText(TextoDeNumero(n));
         }
     }
 
@@ -318,7 +292,7 @@ void FormCalculadoraMolar::Porcentual(const QString &formula)
         ui.LbMasaMolecular->clear();
         return;
     }
-    const auto masa = Numero(ui.LbMasaMolecular->text());
+    const auto masa = NumeroDeTexto(ui.LbMasaMolecular->text());
     if (!masa || *masa == 0.0)
         return;
 
@@ -334,7 +308,7 @@ void FormCalculadoraMolar::Porcentual(const QString &formula)
         ui.Atomo[n]->setText(QString::fromStdString(filas[n].simbolo));
         ui.Atomo[n]->show();
         ui.I[n]->show();
-        ui.Porcentaje[n]->setText(Texto(filas[n].porcentaje));
+        ui.Porcentaje[n]->setText(TextoDeNumero(filas[n].porcentaje));
     }
     if (analisis.error == Calculos::ErrorFormula::SimboloDesconocido) {
         Error(QStringLiteral("Fórmula incorrecta."));
@@ -382,7 +356,7 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
         BorrarResultados();
         return false;
     }
-    if (!Teclea(evento))
+    if (!EsTecleo(evento))
         return false;
 
     const QString t = evento->text();
@@ -406,7 +380,7 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
 
 bool FormCalculadoraMolar::BoxMoles_KeyPress(QKeyEvent *evento)
 {
-    if (!Teclea(evento))
+    if (!EsTecleo(evento))
         return false;
     ui.cbCalcular->setEnabled(true);
     ui.BoxGramos->clear();
@@ -416,7 +390,7 @@ bool FormCalculadoraMolar::BoxMoles_KeyPress(QKeyEvent *evento)
 
 bool FormCalculadoraMolar::BoxGramos_KeyPress(QKeyEvent *evento)
 {
-    if (!Teclea(evento))
+    if (!EsTecleo(evento))
         return false;
     ui.cbCalcular->setEnabled(true);
     ui.BoxMoles->clear();
@@ -432,21 +406,10 @@ bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)
 
 void FormCalculadoraMolar::Elemento_KeyUp(QKeyEvent *evento)
 {
-    // No subscript stays beside changed input. Moving between the boxes
+    // No subscript stays beside changed input; moving between the boxes
     // changes no input.
-    if (evento->isAutoRepeat())
+    if (!EsSoltarTecleo(evento))
         return;
-    switch (evento->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-        return;
-    default:
-        break;
-    }
     for (QLineEdit *indice : ui.Indice)
         indice->clear();
 }
@@ -522,7 +485,7 @@ void FormCalculadoraMolar::CalcInd_Click()
         ui.Elemento[0]->setFocus();
         return;
     }
-    if (!EsNumero(ui.Porcent[0]->text())) {
+    if (!EsTextoNumerico(ui.Porcent[0]->text())) {
         if (ui.Porcent[0]->text().isEmpty()) {
             Avisar(QStringLiteral("Introduzca el porcentaje correspondiente"));
         } else {
@@ -534,7 +497,7 @@ void FormCalculadoraMolar::CalcInd_Click()
     }
     for (int n = 1; n < kFilas; ++n) {
         const QString texto = ui.Porcent[n]->text();
-        if (!texto.isEmpty() && !EsNumero(texto)) {
+        if (!texto.isEmpty() && !EsTextoNumerico(texto)) {
             Avisar(QStringLiteral("Carácter no válido."));
             ui.Porcent[n]->clear();
             ui.Porcent[n]->setFocus();
@@ -545,7 +508,7 @@ void FormCalculadoraMolar::CalcInd_Click()
     Calculos::FilasEmpiricas filas;
     for (int n = 0; n < kFilas; ++n) {
         const QString simbolo = ui.Elemento[n]->text();
-        const auto porcentaje = Numero(ui.Porcent[n]->text());
+        const auto porcentaje = NumeroDeTexto(ui.Porcent[n]->text());
         if (!simbolo.isEmpty() && porcentaje)
             filas[n] = Calculos::DatoEmpirico{simbolo.toStdString(), *porcentaje};
     }
@@ -568,5 +531,5 @@ void FormCalculadoraMolar::CalcInd_Click()
     }
     for (int n = 0; n < kFilas; ++n)
         if (resultado.subindices[n] != 0.0)
-            ui.Indice[n]->setText(Texto(resultado.subindices[n]));
+            ui.Indice[n]->setText(TextoDeNumero(resultado.subindices[n]));
 }

@@ -1,7 +1,5 @@
 #include "converters/Cajas.h"
 
-#include "core/numeros.h"
-
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,39 +15,6 @@ QFont LetraCajas()
 }
 
 } // namespace
-
-void EscribirNumero(QLineEdit *caja, double valor)
-{
-    caja->setText(QString::fromStdString(Calculos::NumeroATexto(valor)));
-}
-
-std::optional<double> LeerNumero(const QLineEdit *caja)
-{
-    return Calculos::TextoANumero(caja->text().toStdString());
-}
-
-bool EsPulsacion(const QKeyEvent *evento)
-{
-    return !evento->text().isEmpty() && evento->key() != Qt::Key_Tab && evento->key() != Qt::Key_Backtab;
-}
-
-bool EsLiberacion(const QKeyEvent *evento)
-{
-    if (evento->isAutoRepeat())
-        return false;
-    switch (evento->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return false;
-    default:
-        return true;
-    }
-}
 
 QLineEdit *CrearCaja(QWidget *padre, const char *nombre, int x, int y)
 {

@@ -3,6 +3,8 @@
 #include "converters/Cajas.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/FiltroTeclas.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -108,7 +110,7 @@ bool FormEnergia::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormEnergia::Caja_KeyPress(UnidadEnergia unidad, QKeyEvent *evento)
 {
-    if (!EsPulsacion(evento))
+    if (!EsTecleo(evento))
         return false;
     for (UnidadEnergia otra : Conversiones::GrupoEnergia(unidad)) {
         if (otra != unidad)
@@ -119,7 +121,7 @@ bool FormEnergia::Caja_KeyPress(UnidadEnergia unidad, QKeyEvent *evento)
 
 void FormEnergia::Caja_KeyUp(UnidadEnergia unidad, QKeyEvent *evento)
 {
-    if (EsLiberacion(evento))
+    if (EsSoltarTecleo(evento))
         Convertir(unidad);
 }
 

@@ -3,6 +3,8 @@
 #include "converters/Cajas.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/FiltroTeclas.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,7 +118,7 @@ bool FormPresion::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormPresion::Caja_KeyPress(UnidadPresion unidad, QKeyEvent *evento)
 {
-    if (!EsPulsacion(evento))
+    if (!EsTecleo(evento))
         return false;
     for (QLineEdit *caja : ui.cajas) {
         if (caja != Caja(unidad))
@@ -127,7 +129,7 @@ bool FormPresion::Caja_KeyPress(UnidadPresion unidad, QKeyEvent *evento)
 
 void FormPresion::Caja_KeyUp(UnidadPresion unidad, QKeyEvent *evento)
 {
-    if (EsLiberacion(evento))
+    if (EsSoltarTecleo(evento))
         Convertir(unidad);
 }
 

@@ -4,6 +4,8 @@
 #include "widgets/BotonesImagen.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Mensajes.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -110,7 +112,7 @@ bool FormTemperatura::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormTemperatura::Caja_KeyPress(Escala escala, QKeyEvent *evento)
 {
-    if (!EsPulsacion(evento))
+    if (!EsTecleo(evento))
         return false;
     for (Escala otra : kTodas) {
         if (otra != escala)
@@ -123,7 +125,7 @@ bool FormTemperatura::Caja_KeyPress(Escala escala, QKeyEvent *evento)
 
 void FormTemperatura::Caja_KeyUp(Escala escala, QKeyEvent *evento)
 {
-    if (EsLiberacion(evento))
+    if (EsSoltarTecleo(evento))
         Convertir(escala);
 }
 

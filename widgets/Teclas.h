@@ -1,0 +1,14 @@
+#pragma once
+
+class QKeyEvent;
+
+// A key press that types into a box or edits its text: a character,
+// Backspace, Enter, or a paste, cut, undo or redo shortcut. Tab, Escape,
+// arrows, Delete and the other shortcuts (copy, select all) only move
+// around or leave the text alone.
+bool EsTecleo(const QKeyEvent *evento);
+
+// A key release that may follow typing: not an auto-repeat, not Tab (its
+// release lands in the box the focus went to, which the user did not type
+// in) and not a bare modifier key.
+bool EsSoltarTecleo(const QKeyEvent *evento);
