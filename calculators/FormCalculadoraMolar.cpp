@@ -380,22 +380,24 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
 
 bool FormCalculadoraMolar::BoxMoles_KeyPress(QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
-        return false;
-    ui.cbCalcular->setEnabled(true);
-    ui.BoxGramos->clear();
-    ui.BoxGramos->setEnabled(false);
-    return AplicarFiltro(ui.BoxMoles, evento, Calculos::TipoFiltro::Decimal);
+    return Cantidad_KeyPress(ui.BoxMoles, ui.BoxGramos, evento);
 }
 
 bool FormCalculadoraMolar::BoxGramos_KeyPress(QKeyEvent *evento)
 {
+    return Cantidad_KeyPress(ui.BoxGramos, ui.BoxMoles, evento);
+}
+
+// Only one of the two amounts carries the user's input: typing in one
+// empties and disables the other.
+bool FormCalculadoraMolar::Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra, QKeyEvent *evento)
+{
     if (!EsTecleo(evento))
         return false;
     ui.cbCalcular->setEnabled(true);
-    ui.BoxMoles->clear();
-    ui.BoxMoles->setEnabled(false);
-    return AplicarFiltro(ui.BoxGramos, evento, Calculos::TipoFiltro::Decimal);
+    otra->clear();
+    otra->setEnabled(false);
+    return AplicarFiltro(propia, evento, Calculos::TipoFiltro::Decimal);
 }
 
 bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)

@@ -42,6 +42,7 @@ private:
     bool BoxFormulaEmp_KeyPress(QKeyEvent *evento);
     bool BoxMoles_KeyPress(QKeyEvent *evento);
     bool BoxGramos_KeyPress(QKeyEvent *evento);
+    bool Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra, QKeyEvent *evento);
     bool Porcent_KeyPress(int n, QKeyEvent *evento);
     void Elemento_KeyUp(QKeyEvent *evento);
     void Porcent_KeyUp(QKeyEvent *evento);

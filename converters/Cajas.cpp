@@ -1,5 +1,8 @@
 #include "converters/Cajas.h"
 
+#include "widgets/FiltroTeclas.h"
+#include "widgets/Teclas.h"
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,4 +48,15 @@ QTextEdit *CrearPanelAyuda(QWidget *padre, const char *nombre, const QString &ht
     panel->setHtml(html.trimmed());
     panel->hide();
     return panel;
+}
+
+bool TecleoEnCaja(QLineEdit *caja, QKeyEvent *evento, std::span<QLineEdit *const> grupo, Calculos::TipoFiltro tipo)
+{
+    if (!EsTecleo(evento))
+        return false;
+    for (QLineEdit *otra : grupo) {
+        if (otra != caja)
+            otra->clear();
+    }
+    return AplicarFiltro(caja, evento, tipo);
 }

@@ -2,7 +2,6 @@
 
 #include "converters/Cajas.h"
 #include "widgets/BotonesImagen.h"
-#include "widgets/FiltroTeclas.h"
 #include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
@@ -12,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+
+#include <vector>
 
 using Conversiones::UnidadEnergia;
 
@@ -110,13 +111,11 @@ bool FormEnergia::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormEnergia::Caja_KeyPress(UnidadEnergia unidad, QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
-        return false;
-    for (UnidadEnergia otra : Conversiones::GrupoEnergia(unidad)) {
-        if (otra != unidad)
-            Caja(otra)->clear();
-    }
-    return AplicarFiltro(Caja(unidad), evento, Calculos::TipoFiltro::Decimal);
+    // The other group is left alone.
+    std::vector<QLineEdit *> grupo;
+    for (UnidadEnergia u : Conversiones::GrupoEnergia(unidad))
+        grupo.push_back(Caja(u));
+    return TecleoEnCaja(Caja(unidad), evento, grupo, Calculos::TipoFiltro::Decimal);
 }
 
 void FormEnergia::Caja_KeyUp(UnidadEnergia unidad, QKeyEvent *evento)

@@ -2,7 +2,6 @@
 
 #include "converters/Cajas.h"
 #include "widgets/BotonesImagen.h"
-#include "widgets/FiltroTeclas.h"
 #include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
@@ -118,13 +117,7 @@ bool FormPresion::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormPresion::Caja_KeyPress(UnidadPresion unidad, QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
-        return false;
-    for (QLineEdit *caja : ui.cajas) {
-        if (caja != Caja(unidad))
-            caja->clear();
-    }
-    return AplicarFiltro(Caja(unidad), evento, Calculos::TipoFiltro::Decimal);
+    return TecleoEnCaja(Caja(unidad), evento, ui.cajas, Calculos::TipoFiltro::Decimal);
 }
 
 void FormPresion::Caja_KeyUp(UnidadPresion unidad, QKeyEvent *evento)

@@ -2,7 +2,6 @@
 
 #include "converters/Cajas.h"
 #include "widgets/BotonesImagen.h"
-#include "widgets/FiltroTeclas.h"
 #include "widgets/Mensajes.h"
 #include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
@@ -112,15 +111,9 @@ bool FormTemperatura::eventFilter(QObject *objeto, QEvent *evento)
 
 bool FormTemperatura::Caja_KeyPress(Escala escala, QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
-        return false;
-    for (Escala otra : kTodas) {
-        if (otra != escala)
-            Caja(otra)->clear();
-    }
     const auto filtro =
         escala == Escala::Kelvin ? Calculos::TipoFiltro::Decimal : Calculos::TipoFiltro::DecimalConSigno;
-    return AplicarFiltro(Caja(escala), evento, filtro);
+    return TecleoEnCaja(Caja(escala), evento, ui.cajas, filtro);
 }
 
 void FormTemperatura::Caja_KeyUp(Escala escala, QKeyEvent *evento)
