@@ -5,7 +5,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize bench format screenshots clean
+.PHONY: all deps build run test sanitize bench format format-check screenshots clean
 
 all: build
 
@@ -34,13 +34,18 @@ sanitize: deps
 	  ctest --output-on-failure -j$(JOBS)
 
 bench: build
+	cmake --build $(BUILD) --target orvella_bench -j$(JOBS)
 	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
 screenshots: build
 	./$(BUILD)/tools/orvella_capturas docs/screenshots
 
-format:
+format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on any tracked source that `make format` would change.
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -68,9 +68,9 @@ void BM_ReglasPresion(benchmark::State &estado)
 {
     double x = 1;
     for (auto _ : estado) {
-        const double atm = Conversiones::AAtmosferas(Conversiones::UnidadPresion::Bar, x);
-        for (Conversiones::UnidadPresion u : Conversiones::OrdenPresion(Conversiones::UnidadPresion::Bar))
-            benchmark::DoNotOptimize(Conversiones::DesdeAtmosferas(u, atm));
+        const double atm = Calculos::AAtmosferas(Calculos::UnidadPresion::Bar, x);
+        for (Calculos::UnidadPresion u : Calculos::OrdenPresion(Calculos::UnidadPresion::Bar))
+            benchmark::DoNotOptimize(Calculos::DesdeAtmosferas(u, atm));
         x += 1e-3;
     }
 }

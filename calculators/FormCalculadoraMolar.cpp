@@ -1,10 +1,11 @@
 #include "calculators/FormCalculadoraMolar.h"
 
-#include "calculators/formula_empirica.h"
-#include "core/formula.h"
+#include "calculators/calculadora_molar.h"
 #include "core/numeros.h"
+#include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
+#include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/GuardiaFoco.h"
 #include "widgets/Mensajes.h"
@@ -19,12 +20,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-#include <cmath>
-#include <optional>
-
 namespace {
-
-const QString kTitulo = QStringLiteral("Calculadora molar") + QString(28, u' ') + QStringLiteral("Orvella");
 
 const char *const kInformacion =
     "<p>La <b>fórmula molecular</b> de un compuesto indica cuántos átomos de cada elemento forman una "
@@ -42,21 +38,6 @@ bool EsEnter(const QKeyEvent *evento)
     return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
 }
 
-template <typename Control> Control *Crear(QWidget *padre, const QString &nombre, const QRect &geometria)
-{
-    auto *control = new Control(padre);
-    control->setObjectName(nombre);
-    control->setGeometry(geometria);
-    return control;
-}
-
-QLabel *Etiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &geometria)
-{
-    auto *etiqueta = Crear<QLabel>(padre, nombre, geometria);
-    etiqueta->setText(texto);
-    return etiqueta;
-}
-
 template <std::size_t N> int Fila(const std::array<QLineEdit *, N> &cajas, const QObject *objeto)
 {
     for (std::size_t n = 0; n < N; ++n)
@@ -65,13 +46,23 @@ template <std::size_t N> int Fila(const std::array<QLineEdit *, N> &cajas, const
     return -1;
 }
 
+QString NombreFila(const char *columna, int n)
+{
+    return QString::fromLatin1(columna) + QString::number(n + 1);
+}
+
+std::string Texto(const QLineEdit *caja)
+{
+    return caja->text().toStdString();
+}
+
 } // namespace
 
 FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FormCalculadoraMolar"));
-    setWindowTitle(kTitulo);
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setWindowTitle(Titulo(QStringLiteral("Calculadora molar"), 28));
+    setFont(Fuente(QStringLiteral("Arial"), 9));
     setFixedSize(724, 548);
 
     m_guardia = new GuardiaFoco(this);
@@ -80,24 +71,24 @@ FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt
 
     ui.LbMasaMolecular->clear();
     OcultarPorcentajes();
-    ui.RichTextBox1->hide();
 }
 
 void FormCalculadoraMolar::crearControles()
 {
-    ui.Label1 = Etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Fórmula :"), {20, 24, 70, 20});
+    CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Fórmula :"), {20, 24, 70, 20});
     ui.BoxFormulaEmp = new CajaFormula(this);
     ui.BoxFormulaEmp->setObjectName(QStringLiteral("BoxFormulaEmp"));
     ui.BoxFormulaEmp->setGeometry(95, 14, 300, ui.BoxFormulaEmp->height());
 
-    ui.Label2 = Etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Masa molecular (g/mol) ="), {20, 68, 160, 20});
-    ui.LbMasaMolecular = Etiqueta(this, QStringLiteral("LbMasaMolecular"), QStringLiteral("158"), {185, 65, 120, 26});
+    CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("Masa molecular (g/mol) ="), {20, 68, 160, 20});
+    ui.LbMasaMolecular =
+        CrearEtiqueta(this, QStringLiteral("LbMasaMolecular"), QStringLiteral("158"), {185, 65, 120, 26});
     ui.LbMasaMolecular->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ui.LbMasaMolecular->setFont(QFont(QStringLiteral("Arial"), 11));
+    ui.LbMasaMolecular->setFont(Fuente(QStringLiteral("Arial"), 11));
 
-    ui.Label3 = Etiqueta(this, QStringLiteral("Label3"), QStringLiteral("moles:"), {20, 110, 50, 20});
+    CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("moles:"), {20, 110, 50, 20});
     ui.BoxMoles = Crear<QLineEdit>(this, QStringLiteral("BoxMoles"), {75, 106, 120, 26});
-    ui.Label4 = Etiqueta(this, QStringLiteral("Label4"), QStringLiteral("gramos:"), {220, 110, 55, 20});
+    CrearEtiqueta(this, QStringLiteral("Label4"), QStringLiteral("gramos:"), {220, 110, 55, 20});
     ui.BoxGramos = Crear<QLineEdit>(this, QStringLiteral("BoxGramos"), {280, 106, 120, 26});
 
     ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
@@ -107,45 +98,46 @@ void FormCalculadoraMolar::crearControles()
     ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
     ui.Informacion->move(664, 14);
 
+    crearFilas();
+
+    // Over both frames when shown.
+    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kInformacion, {16, 150, 692, 384},
+                                      Fuente(QStringLiteral("Times New Roman"), 13));
+}
+
+// The ten rows of the percent composition and of the empirical formula.
+void FormCalculadoraMolar::crearFilas()
+{
     ui.Frame2 = Crear<QGroupBox>(this, QStringLiteral("Frame2"), {16, 150, 300, 384});
     ui.Frame2->setTitle(QStringLiteral("Composición porcentual"));
-    const QFont simbolo(QStringLiteral("Times New Roman"), 12);
-    const QFont porcentaje(QStringLiteral("Arial"), 10);
+    const QFont simbolo = Fuente(QStringLiteral("Times New Roman"), 12);
+    const QFont porcentaje = Fuente(QStringLiteral("Arial"), 10);
     for (int n = 0; n < kFilas; ++n) {
-        const QString fila = QString::number(n + 1);
         const int y = 30 + n * 34;
-        ui.LP[n] = Etiqueta(ui.Frame2, QStringLiteral("LP") + fila, QStringLiteral("%"), {30, y, 20, 28});
-        ui.Atomo[n] = Etiqueta(ui.Frame2, QStringLiteral("Atomo") + fila, QString(), {55, y, 50, 28});
+        ui.LP[n] = CrearEtiqueta(ui.Frame2, NombreFila("LP", n), QStringLiteral("%"), {30, y, 20, 28});
+        ui.Atomo[n] = CrearEtiqueta(ui.Frame2, NombreFila("Atomo", n), QString(), {55, y, 50, 28});
         ui.Atomo[n]->setFont(simbolo);
-        ui.I[n] = Etiqueta(ui.Frame2, QStringLiteral("I") + fila, QStringLiteral("="), {110, y, 20, 28});
-        ui.Porcentaje[n] = Etiqueta(ui.Frame2, QStringLiteral("Porcentaje") + fila, QString(), {135, y, 140, 28});
+        ui.I[n] = CrearEtiqueta(ui.Frame2, NombreFila("I", n), QStringLiteral("="), {110, y, 20, 28});
+        ui.Porcentaje[n] = CrearEtiqueta(ui.Frame2, NombreFila("Porcentaje", n), QString(), {135, y, 140, 28});
         ui.Porcentaje[n]->setFont(porcentaje);
     }
 
     ui.Frame1 = Crear<QGroupBox>(this, QStringLiteral("Frame1"), {330, 150, 378, 384});
     ui.Frame1->setTitle(QStringLiteral("Cálculo de fórmula empírica"));
-    ui.Label5 = Etiqueta(ui.Frame1, QStringLiteral("Label5"), QStringLiteral("Elemento"), {24, 26, 90, 20});
-    ui.Label6 = Etiqueta(ui.Frame1, QStringLiteral("Label6"), QStringLiteral("Porcentaje"), {124, 26, 110, 20});
-    ui.Label7 = Etiqueta(ui.Frame1, QStringLiteral("Label7"), QStringLiteral("Subíndice"), {254, 26, 90, 20});
+    CrearEtiqueta(ui.Frame1, QStringLiteral("Label5"), QStringLiteral("Elemento"), {24, 26, 90, 20});
+    CrearEtiqueta(ui.Frame1, QStringLiteral("Label6"), QStringLiteral("Porcentaje"), {124, 26, 110, 20});
+    CrearEtiqueta(ui.Frame1, QStringLiteral("Label7"), QStringLiteral("Subíndice"), {254, 26, 90, 20});
     for (int n = 0; n < kFilas; ++n) {
-        const QString fila = QString::number(n + 1);
         const int y = 48 + n * 28;
-        ui.Elemento[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Elemento") + fila, {24, y, 90, 25});
-        ui.Porcent[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Porcent") + fila, {124, y, 120, 25});
-        ui.Indice[n] = Crear<QLineEdit>(ui.Frame1, QStringLiteral("Indice") + fila, {254, y, 90, 25});
+        ui.Elemento[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Elemento", n), {24, y, 90, 25});
+        ui.Porcent[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Porcent", n), {124, y, 120, 25});
+        ui.Indice[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Indice", n), {254, y, 90, 25});
         // Written by the calculation only; Tab runs along the input columns.
         ui.Indice[n]->setReadOnly(true);
         ui.Indice[n]->setFocusPolicy(Qt::ClickFocus);
     }
     ui.CalcInd = Crear<QPushButton>(ui.Frame1, QStringLiteral("CalcInd"), {24, 336, 110, 32});
     ui.CalcInd->setText(QStringLiteral("Calcular"));
-
-    // Over both frames when shown.
-    ui.RichTextBox1 = Crear<QTextEdit>(this, QStringLiteral("RichTextBox1"), {16, 150, 692, 384});
-    ui.RichTextBox1->setReadOnly(true);
-    ui.RichTextBox1->setFont(QFont(QStringLiteral("Times New Roman"), 13));
-    ui.RichTextBox1->setHtml(QString::fromUtf8(kInformacion));
-    ui.RichTextBox1->raise();
 }
 
 void FormCalculadoraMolar::conectar()
@@ -174,18 +166,16 @@ bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
         if (objeto == ui.BoxFormulaEmp)
             return BoxFormulaEmp_KeyPress(tecla);
         if (objeto == ui.BoxMoles)
-            return BoxMoles_KeyPress(tecla);
+            return Cantidad_KeyPress(ui.BoxMoles, ui.BoxGramos, tecla);
         if (objeto == ui.BoxGramos)
-            return BoxGramos_KeyPress(tecla);
+            return Cantidad_KeyPress(ui.BoxGramos, ui.BoxMoles, tecla);
         if (porcent >= 0)
             return Porcent_KeyPress(porcent, tecla);
         break;
     }
     case QEvent::KeyRelease:
-        if (elemento >= 0)
-            Elemento_KeyUp(static_cast<QKeyEvent *>(evento));
-        else if (porcent >= 0)
-            Porcent_KeyUp(static_cast<QKeyEvent *>(evento));
+        if (elemento >= 0 || porcent >= 0)
+            Fila_KeyUp(static_cast<QKeyEvent *>(evento));
         break;
     case QEvent::FocusOut:
         if (elemento >= 0)
@@ -199,30 +189,18 @@ bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
-void FormCalculadoraMolar::Avisar(const QString &texto)
+double FormCalculadoraMolar::MasaMolecular(const Calculos::AnalisisFormula &analisis)
 {
-    MostrarMensaje(this, texto, QString::fromUtf8(kTituloAplicacion), Icono::Ninguno);
-}
-
-void FormCalculadoraMolar::Error(const QString &texto)
-{
-    MostrarMensaje(this, texto, QStringLiteral("Error"), Icono::Error);
-}
-
-double FormCalculadoraMolar::MasaMolecular(QString &formula)
-{
-    formula = ui.BoxFormulaEmp->Texto();
-    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
     switch (analisis.error) {
     case Calculos::ErrorFormula::Ninguno:
         return analisis.masa;
     case Calculos::ErrorFormula::Vacia:
         return 0.0;
     case Calculos::ErrorFormula::EmpiezaPorNumero:
-        Error(QStringLiteral("La fórmula no puede empezar por un número"));
+        MostrarError(this, QStringLiteral("La fórmula no puede empezar por un número"));
         break;
     case Calculos::ErrorFormula::SimboloDesconocido:
-        Error(QStringLiteral("Fórmula incorrecta."));
+        MostrarError(this, QStringLiteral("Fórmula incorrecta."));
         break;
     }
     ui.BoxFormulaEmp->setFocus();
@@ -232,58 +210,46 @@ double FormCalculadoraMolar::MasaMolecular(QString &formula)
 void FormCalculadoraMolar::CalcularMolar()
 {
     ui.RichTextBox1->hide();
-
-    const QString moles = ui.BoxMoles->text();
-    const QString gramos = ui.BoxGramos->text();
-    const bool aceptado = (EsTextoNumerico(moles) && gramos.isEmpty()) ||
-                          (EsTextoNumerico(gramos) && moles.isEmpty()) || (moles.isEmpty() && gramos.isEmpty());
-    if (!aceptado) {
-        Avisar(QStringLiteral("Valores no válidos."));
+    if (!Calculos::CantidadesAceptadas(Texto(ui.BoxMoles), Texto(ui.BoxGramos))) {
+        MostrarAviso(this, QStringLiteral("Valores no válidos."));
         return;
     }
 
-    QString formula;
-    const double masa = MasaMolecular(formula);
+    const QString formula = ui.BoxFormulaEmp->Texto();
+    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
+    const double masa = MasaMolecular(analisis);
     if (formula.isEmpty()) {
         ui.LbMasaMolecular->clear();
         ui.BoxFormulaEmp->setFocus();
     } else {
         ui.LbMasaMolecular->setText(TextoDeNumero(Calculos::Redondear(masa, 3)));
-    }
-
-    // Both conversions use the molar mass as shown, and the second one reads
-    // the grams the first one wrote. A text that does not convert, a zero
-    // mass or a result too large for a number leaves the target as it was.
-    if (!ui.BoxMoles->text().isEmpty() && !formula.isEmpty()) {
-        const auto n = NumeroDeTexto(ui.BoxMoles->text());
-        const auto m = NumeroDeTexto(ui.LbMasaMolecular->text());
-        if (n && m) {
-            const double g = Calculos::Redondear(*n * *m, 3);
-            if (std::isfinite(g))
-                ui.BoxGramos->setText(TextoDeNumero(g));
+        ConvertirCantidades();
+        if (!ui.BoxMoles->text().isEmpty() && !ui.BoxGramos->text().isEmpty()) {
+            ui.BoxFormulaEmp->setFocus();
+            ui.BoxMoles->setEnabled(true);
+            ui.BoxGramos->setEnabled(true);
         }
-    }
-    if (!ui.BoxGramos->text().isEmpty() && !formula.isEmpty()) {
-        const auto g = NumeroDeTexto(ui.BoxGramos->text());
-        const auto m = NumeroDeTexto(ui.LbMasaMolecular->text());
-        if (g && m && *m != 0.0) {
-            const double n = Calculos::Redondear(*g / *m, 3);
-            if (std::isfinite(n))
-                ui.BoxMoles->setText(TextoDeNumero(n));
-        }
-    }
-
-    if (!formula.isEmpty() && !ui.LbMasaMolecular->text().isEmpty() && !ui.BoxMoles->text().isEmpty() &&
-        !ui.BoxGramos->text().isEmpty()) {
-        ui.BoxFormulaEmp->setFocus();
-        ui.BoxMoles->setEnabled(true);
-        ui.BoxGramos->setEnabled(true);
     }
     ui.cbCalcular->setEnabled(false);
-    Porcentual(formula);
+    Porcentual(formula, analisis);
 }
 
-void FormCalculadoraMolar::Porcentual(const QString &formula)
+// Both conversions use the molar mass as shown, and the second one reads the
+// grams the first one wrote. What does not convert leaves its target alone.
+void FormCalculadoraMolar::ConvertirCantidades()
+{
+    const std::string masa = ui.LbMasaMolecular->text().toStdString();
+    if (!ui.BoxMoles->text().isEmpty()) {
+        if (const auto g = Calculos::GramosDeMoles(Texto(ui.BoxMoles), masa))
+            EscribirNumero(ui.BoxGramos, *g);
+    }
+    if (!ui.BoxGramos->text().isEmpty()) {
+        if (const auto n = Calculos::MolesDeGramos(Texto(ui.BoxGramos), masa))
+            EscribirNumero(ui.BoxMoles, *n);
+    }
+}
+
+void FormCalculadoraMolar::Porcentual(const QString &formula, const Calculos::AnalisisFormula &analisis)
 {
     // Rows left from an earlier formula (changed by pasting, which clears
     // nothing) must not stand beside this one.
@@ -295,10 +261,8 @@ void FormCalculadoraMolar::Porcentual(const QString &formula)
     const auto masa = NumeroDeTexto(ui.LbMasaMolecular->text());
     if (!masa || *masa == 0.0)
         return;
-
-    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
     if (analisis.error == Calculos::ErrorFormula::EmpiezaPorNumero) {
-        Error(QStringLiteral("La fórmula no puede empezar por un número."));
+        MostrarError(this, QStringLiteral("La fórmula no puede empezar por un número."));
         ui.BoxFormulaEmp->setFocus();
         return;
     }
@@ -311,7 +275,7 @@ void FormCalculadoraMolar::Porcentual(const QString &formula)
         ui.Porcentaje[n]->setText(TextoDeNumero(filas[n].porcentaje));
     }
     if (analisis.error == Calculos::ErrorFormula::SimboloDesconocido) {
-        Error(QStringLiteral("Fórmula incorrecta."));
+        MostrarError(this, QStringLiteral("Fórmula incorrecta."));
         ui.BoxFormulaEmp->setFocus();
     }
 }
@@ -360,32 +324,17 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
         return false;
 
     const QString t = evento->text();
-    switch (CajaFormula::Clasificar(t)) {
-    case CajaFormula::ClaseTecla::Digito:
-        ui.BoxFormulaEmp->TamanoSiguiente(CajaFormula::kTamanoIndice);
-        BorrarResultados();
-        break;
-    case CajaFormula::ClaseTecla::Letra:
-        ui.BoxFormulaEmp->TamanoSiguiente(CajaFormula::kTamanoSimbolo);
-        BorrarResultados();
-        break;
-    case CajaFormula::ClaseTecla::Otra:
+    const CajaFormula::ClaseTecla clase = CajaFormula::Clasificar(t);
+    if (clase == CajaFormula::ClaseTecla::Otra) {
         // The space still enters the box after the calculation.
         if (t == u" ")
             CalcularMolar();
-        break;
+        return false;
     }
+    ui.BoxFormulaEmp->TamanoSiguiente(clase == CajaFormula::ClaseTecla::Digito ? CajaFormula::kTamanoIndice
+                                                                               : CajaFormula::kTamanoSimbolo);
+    BorrarResultados();
     return false;
-}
-
-bool FormCalculadoraMolar::BoxMoles_KeyPress(QKeyEvent *evento)
-{
-    return Cantidad_KeyPress(ui.BoxMoles, ui.BoxGramos, evento);
-}
-
-bool FormCalculadoraMolar::BoxGramos_KeyPress(QKeyEvent *evento)
-{
-    return Cantidad_KeyPress(ui.BoxGramos, ui.BoxMoles, evento);
 }
 
 // Only one of the two amounts carries the user's input: typing in one
@@ -406,7 +355,7 @@ bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)
     return AplicarFiltro(ui.Porcent[n], evento, tipo);
 }
 
-void FormCalculadoraMolar::Elemento_KeyUp(QKeyEvent *evento)
+void FormCalculadoraMolar::Fila_KeyUp(QKeyEvent *evento)
 {
     // No subscript stays beside changed input; moving between the boxes
     // changes no input.
@@ -416,20 +365,15 @@ void FormCalculadoraMolar::Elemento_KeyUp(QKeyEvent *evento)
         indice->clear();
 }
 
-void FormCalculadoraMolar::Porcent_KeyUp(QKeyEvent *evento)
-{
-    Elemento_KeyUp(evento);
-}
-
 void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
 {
     m_guardia->AlPerderFoco(ui.Elemento[n], *evento, [this, n] {
         QLineEdit *caja = ui.Elemento[n];
-        const std::string simbolo = caja->text().toStdString();
+        const std::string simbolo = Texto(caja);
         if (simbolo.empty() || Calculos::MasaAtomicaDoble(simbolo) != 0.0 ||
             Calculos::MasaAtomicaSimple(simbolo) != 0.0)
             return true;
-        Error(QStringLiteral("Debe teclear el símbolo de un elemento químico."));
+        MostrarError(this, QStringLiteral("Debe teclear el símbolo de un elemento químico."));
         caja->clear();
         return false;
     });
@@ -440,7 +384,7 @@ void FormCalculadoraMolar::Porcent_LostFocus(int n, QFocusEvent *evento)
     m_guardia->AlPerderFoco(ui.Porcent[n], *evento, [this, n] {
         if (ui.Porcent[n]->text() != u"0")
             return true;
-        Error(QStringLiteral("Error."));
+        MostrarError(this, QStringLiteral("Error."));
         return false;
     });
 }
@@ -453,14 +397,8 @@ void FormCalculadoraMolar::cbCalcular_Click()
 void FormCalculadoraMolar::cbBorrar_Click()
 {
     ui.RichTextBox1->hide();
-    ui.cbCalcular->setEnabled(true);
     ui.BoxFormulaEmp->Vaciar();
-    ui.LbMasaMolecular->clear();
-    ui.BoxMoles->clear();
-    ui.BoxGramos->clear();
-    ui.BoxMoles->setEnabled(true);
-    ui.BoxGramos->setEnabled(true);
-    OcultarPorcentajes();
+    BorrarResultados();
     for (int n = 0; n < kFilas; ++n) {
         ui.Elemento[n]->clear();
         ui.Porcent[n]->clear();
@@ -471,61 +409,62 @@ void FormCalculadoraMolar::cbBorrar_Click()
 
 void FormCalculadoraMolar::Informacion_Click()
 {
-    ui.RichTextBox1->setVisible(!ui.RichTextBox1->isVisible());
+    AlternarAyuda(ui.RichTextBox1);
 }
 
 void FormCalculadoraMolar::CalcInd_Click()
 {
-    for (int n = 1; n < kFilas; ++n) {
-        if (ui.Porcent[n]->text().isEmpty()) {
+    // A row without a percentage does not take part: its symbol and
+    // subscript go.
+    Calculos::TextosEmpiricos textos;
+    for (int n = 0; n < kFilas; ++n) {
+        if (n > 0 && ui.Porcent[n]->text().isEmpty()) {
             ui.Elemento[n]->clear();
             ui.Indice[n]->clear();
         }
+        textos[static_cast<std::size_t>(n)] = {Texto(ui.Elemento[n]), Texto(ui.Porcent[n])};
     }
-    if (ui.Elemento[0]->text().isEmpty()) {
-        Error(QStringLiteral("Debe cumplimentar los datos empezando por el primer elemento de la primera fila."));
+    const Calculos::DatosEmpiricos datos = Calculos::LeerDatosEmpiricos(textos);
+    if (datos.fallo != Calculos::FalloDatos::Ninguno) {
+        AvisarDatosEmpiricos(datos.fallo, datos.fila);
+        return;
+    }
+    MostrarSubindices(Calculos::FormulaEmpirica(datos.filas));
+}
+
+void FormCalculadoraMolar::AvisarDatosEmpiricos(Calculos::FalloDatos fallo, int fila)
+{
+    switch (fallo) {
+    case Calculos::FalloDatos::SinPrimerElemento:
+        MostrarError(
+            this, QStringLiteral("Debe cumplimentar los datos empezando por el primer elemento de la primera fila."));
         ui.Elemento[0]->setFocus();
         return;
-    }
-    if (!EsTextoNumerico(ui.Porcent[0]->text())) {
-        if (ui.Porcent[0]->text().isEmpty()) {
-            Avisar(QStringLiteral("Introduzca el porcentaje correspondiente"));
-        } else {
-            Avisar(QStringLiteral("Carácter no válido."));
-            ui.Porcent[0]->clear();
-        }
-        ui.Porcent[0]->setFocus();
+    case Calculos::FalloDatos::SinPrimerPorcentaje:
+        MostrarAviso(this, QStringLiteral("Introduzca el porcentaje correspondiente"));
+        break;
+    case Calculos::FalloDatos::PorcentajeNoNumerico:
+        MostrarAviso(this, QStringLiteral("Carácter no válido."));
+        ui.Porcent[fila]->clear();
+        break;
+    case Calculos::FalloDatos::Ninguno:
         return;
     }
-    for (int n = 1; n < kFilas; ++n) {
-        const QString texto = ui.Porcent[n]->text();
-        if (!texto.isEmpty() && !EsTextoNumerico(texto)) {
-            Avisar(QStringLiteral("Carácter no válido."));
-            ui.Porcent[n]->clear();
-            ui.Porcent[n]->setFocus();
-            return;
-        }
-    }
+    ui.Porcent[fila]->setFocus();
+}
 
-    Calculos::FilasEmpiricas filas;
-    for (int n = 0; n < kFilas; ++n) {
-        const QString simbolo = ui.Elemento[n]->text();
-        const auto porcentaje = NumeroDeTexto(ui.Porcent[n]->text());
-        if (!simbolo.isEmpty() && porcentaje)
-            filas[n] = Calculos::DatoEmpirico{simbolo.toStdString(), *porcentaje};
-    }
-
+void FormCalculadoraMolar::MostrarSubindices(const Calculos::ResultadoEmpirico &resultado)
+{
     // The checks on leaving a box normally stop these rows first; a row can
     // still get here (a pasted "0,0", a click faster than the check).
-    const Calculos::ResultadoEmpirico resultado = Calculos::FormulaEmpirica(filas);
     switch (resultado.fallo) {
     case Calculos::FalloEmpirico::SimboloDesconocido:
-        Error(QStringLiteral("Debe teclear el símbolo de un elemento químico."));
+        MostrarError(this, QStringLiteral("Debe teclear el símbolo de un elemento químico."));
         ui.Elemento[resultado.fila]->clear();
         ui.Elemento[resultado.fila]->setFocus();
         return;
     case Calculos::FalloEmpirico::PorcentajeNoValido:
-        Error(QStringLiteral("Error."));
+        MostrarError(this, QStringLiteral("Error."));
         ui.Porcent[resultado.fila]->setFocus();
         return;
     case Calculos::FalloEmpirico::Ninguno:
@@ -533,5 +472,5 @@ void FormCalculadoraMolar::CalcInd_Click()
     }
     for (int n = 0; n < kFilas; ++n)
         if (resultado.subindices[n] != 0.0)
-            ui.Indice[n]->setText(TextoDeNumero(resultado.subindices[n]));
+            EscribirNumero(ui.Indice[n], resultado.subindices[n]);
 }

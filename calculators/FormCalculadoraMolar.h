@@ -1,18 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
-#include <array>
-
-class CajaFormula;
-class GuardiaFoco;
-class QFocusEvent;
-class QGroupBox;
-class QKeyEvent;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTextEdit;
+#include "calculators/formula_empirica.h"
+#include "widgets/Formulario.h"
 
 // Molar mass of a formula, grams <-> moles, the percent composition of the
 // formula and, on its own, the empirical formula from mass percentages.
@@ -31,21 +20,22 @@ protected:
 
 private:
     void crearControles();
+    void crearFilas();
     void conectar();
 
     void CalcularMolar();
-    double MasaMolecular(QString &formula);
-    void Porcentual(const QString &formula);
+    double MasaMolecular(const Calculos::AnalisisFormula &analisis);
+    void ConvertirCantidades();
+    void Porcentual(const QString &formula, const Calculos::AnalisisFormula &analisis);
     void BorrarResultados();
     void OcultarPorcentajes();
+    void AvisarDatosEmpiricos(Calculos::FalloDatos fallo, int fila);
+    void MostrarSubindices(const Calculos::ResultadoEmpirico &resultado);
 
     bool BoxFormulaEmp_KeyPress(QKeyEvent *evento);
-    bool BoxMoles_KeyPress(QKeyEvent *evento);
-    bool BoxGramos_KeyPress(QKeyEvent *evento);
     bool Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra, QKeyEvent *evento);
     bool Porcent_KeyPress(int n, QKeyEvent *evento);
-    void Elemento_KeyUp(QKeyEvent *evento);
-    void Porcent_KeyUp(QKeyEvent *evento);
+    void Fila_KeyUp(QKeyEvent *evento);
     void Elemento_LostFocus(int n, QFocusEvent *evento);
     void Porcent_LostFocus(int n, QFocusEvent *evento);
 
@@ -54,17 +44,11 @@ private:
     void Informacion_Click();
     void CalcInd_Click();
 
-    void Avisar(const QString &texto);
-    void Error(const QString &texto);
-
+    // The captions (Label1..Label7) are not kept: nothing changes them.
     struct Controles {
-        QLabel *Label1;
         CajaFormula *BoxFormulaEmp;
-        QLabel *Label2;
         QLabel *LbMasaMolecular;
-        QLabel *Label3;
         QLineEdit *BoxMoles;
-        QLabel *Label4;
         QLineEdit *BoxGramos;
         QPushButton *cbCalcular;
         QPushButton *cbBorrar;
@@ -78,9 +62,6 @@ private:
         std::array<QLabel *, kFilas> Porcentaje;
 
         QGroupBox *Frame1;
-        QLabel *Label5;
-        QLabel *Label6;
-        QLabel *Label7;
         std::array<QLineEdit *, kFilas> Elemento;
         std::array<QLineEdit *, kFilas> Porcent;
         std::array<QLineEdit *, kFilas> Indice;

@@ -97,4 +97,24 @@ ResultadoEmpirico FormulaEmpirica(const FilasEmpiricas &filas)
     return resultado;
 }
 
+DatosEmpiricos LeerDatosEmpiricos(const TextosEmpiricos &textos)
+{
+    DatosEmpiricos datos{FalloDatos::Ninguno, 0, {}};
+    if (textos[0].elemento.empty())
+        return {FalloDatos::SinPrimerElemento, 0, {}};
+    if (textos[0].porcentaje.empty())
+        return {FalloDatos::SinPrimerPorcentaje, 0, {}};
+    for (int n = 0; n < kFilasComposicion; ++n) {
+        const TextosFila &fila = textos[static_cast<std::size_t>(n)];
+        if (fila.porcentaje.empty())
+            continue;
+        const auto porcentaje = TextoANumero(fila.porcentaje);
+        if (!porcentaje)
+            return {FalloDatos::PorcentajeNoNumerico, n, {}};
+        if (!fila.elemento.empty())
+            datos.filas[static_cast<std::size_t>(n)] = DatoEmpirico{fila.elemento, *porcentaje};
+    }
+    return datos;
+}
+
 } // namespace Calculos

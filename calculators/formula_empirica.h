@@ -32,6 +32,31 @@ struct DatoEmpirico {
 using FilasEmpiricas = std::array<std::optional<DatoEmpirico>, kFilasComposicion>;
 using Razones = std::array<double, kFilasComposicion>;
 
+// The texts of the frame, row by row, as typed.
+struct TextosFila {
+    std::string elemento;
+    std::string porcentaje;
+};
+using TextosEmpiricos = std::array<TextosFila, kFilasComposicion>;
+
+enum class FalloDatos {
+    Ninguno,
+    SinPrimerElemento,    // the first row has no symbol
+    SinPrimerPorcentaje,  // the first row has no percentage
+    PorcentajeNoNumerico, // a row's percentage is not a number
+};
+
+struct DatosEmpiricos {
+    FalloDatos fallo;
+    int fila; // index (0..9) of the offending row when fallo is not Ninguno
+    FilasEmpiricas filas;
+};
+
+// Reads the frame in the order its faults are told: the first row's symbol,
+// its percentage, then the first row whose percentage is not a number. The
+// rows that have both a symbol and a percentage take part.
+DatosEmpiricos LeerDatosEmpiricos(const TextosEmpiricos &textos);
+
 enum class FalloEmpirico {
     Ninguno,
     SimboloDesconocido, // the row's symbol has no calculation mass

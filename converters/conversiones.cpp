@@ -2,7 +2,7 @@
 
 #include "core/numeros.h"
 
-namespace Conversiones {
+namespace Calculos {
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr double kUmbralFahrenheit = -459.67;
 
 double Temperatura(double v)
 {
-    return Calculos::Redondear(v, kDecimalesTemperatura);
+    return Redondear(v, kDecimalesTemperatura);
 }
 
 constexpr double kMmHgPorAtm = 760;
@@ -134,7 +134,7 @@ double DesdeAtmosferas(UnidadPresion u, double atm)
         v = atm * kKgPorAtm;
         break;
     }
-    return Calculos::Redondear(v, kDecimalesPresion);
+    return Redondear(v, kDecimalesPresion);
 }
 
 std::span<const UnidadPresion> OrdenPresion(UnidadPresion origen)
@@ -182,12 +182,12 @@ UnidadEnergia Referencia(UnidadEnergia u)
 
 double AReferencia(UnidadEnergia u, double x)
 {
-    return Calculos::Redondear(x * FactorEnergia(u), kDecimalesEnergia);
+    return Redondear(x * FactorEnergia(u), kDecimalesEnergia);
 }
 
 double DesdeReferencia(UnidadEnergia u, double y)
 {
-    return Calculos::Redondear(y / FactorEnergia(u), kDecimalesEnergia);
+    return Redondear(y / FactorEnergia(u), kDecimalesEnergia);
 }
 
 std::span<const UnidadEnergia> OrdenEnergia(UnidadEnergia origen)
@@ -213,4 +213,66 @@ std::span<const UnidadEnergia> OrdenEnergia(UnidadEnergia origen)
     return {};
 }
 
-} // namespace Conversiones
+namespace {
+
+// Each other box from the typed one.
+std::vector<PasoConversion> PlanTemperatura(int origen)
+{
+    std::vector<PasoConversion> plan;
+    for (Escala destino : OrdenTemperatura(static_cast<Escala>(origen)))
+        plan.push_back({static_cast<int>(destino), origen});
+    return plan;
+}
+
+double ValorTemperatura(int fuente, int destino, double t)
+{
+    return ConvertirTemperatura(static_cast<Escala>(fuente), static_cast<Escala>(destino), t);
+}
+
+// The unrounded atmospheres first; then every box from the atmosphere box.
+std::vector<PasoConversion> PlanPresion(int origen)
+{
+    constexpr int atm = static_cast<int>(UnidadPresion::Atm);
+    std::vector<PasoConversion> plan;
+    if (origen != atm)
+        plan.push_back({atm, origen});
+    for (UnidadPresion destino : OrdenPresion(static_cast<UnidadPresion>(origen)))
+        plan.push_back({static_cast<int>(destino), atm});
+    return plan;
+}
+
+double ValorPresion(int fuente, int destino, double x)
+{
+    if (destino == static_cast<int>(UnidadPresion::Atm) && fuente != destino)
+        return AAtmosferas(static_cast<UnidadPresion>(fuente), x);
+    return DesdeAtmosferas(static_cast<UnidadPresion>(destino), x);
+}
+
+// The reference box from the typed one; the rest of the group from the
+// reference box.
+std::vector<PasoConversion> PlanEnergia(int origen)
+{
+    const auto u = static_cast<UnidadEnergia>(origen);
+    const int referencia = static_cast<int>(Referencia(u));
+    std::vector<PasoConversion> plan;
+    for (UnidadEnergia destino : OrdenEnergia(u)) {
+        const int d = static_cast<int>(destino);
+        plan.push_back({d, d == referencia ? origen : referencia});
+    }
+    return plan;
+}
+
+double ValorEnergia(int fuente, int destino, double x)
+{
+    const auto f = static_cast<UnidadEnergia>(fuente);
+    const auto d = static_cast<UnidadEnergia>(destino);
+    return d == Referencia(f) && f != d ? AReferencia(f, x) : DesdeReferencia(d, x);
+}
+
+} // namespace
+
+const Conversor kConversorTemperatura{PlanTemperatura, ValorTemperatura};
+const Conversor kConversorPresion{PlanPresion, ValorPresion};
+const Conversor kConversorEnergia{PlanEnergia, ValorEnergia};
+
+} // namespace Calculos

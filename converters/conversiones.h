@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/conversor.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
@@ -8,7 +10,7 @@
 // The arithmetic of the three unit converters. The windows decide what is read
 // from which box and when; these functions only give the numbers, already
 // rounded the way each box shows them unless they say otherwise.
-namespace Conversiones {
+namespace Calculos {
 
 // Temperature: degrees Celsius, degrees Fahrenheit and kelvin, two decimals.
 enum class Escala { Celsius, Fahrenheit, Kelvin };
@@ -71,4 +73,10 @@ double DesdeReferencia(UnidadEnergia u, double y);
 // comes from the typed value; every other one from the reference box's text.
 std::span<const UnidadEnergia> OrdenEnergia(UnidadEnergia origen);
 
-} // namespace Conversiones
+// The three windows' rules, boxes numbered as the units above: every write
+// after typing in a box, in the orders above, and its value.
+extern const Conversor kConversorTemperatura;
+extern const Conversor kConversorPresion;
+extern const Conversor kConversorEnergia;
+
+} // namespace Calculos

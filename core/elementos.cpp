@@ -41,8 +41,7 @@ constexpr Rejilla CalcularRejilla()
     Rejilla rejilla{};
     for (const Elemento &e : TablaElementos) {
         const auto fila = static_cast<std::size_t>(e.simbolo[0] - 'A');
-        const auto columna = e.simbolo.size() == 1 ? std::size_t{0}
-                                                   : static_cast<std::size_t>(e.simbolo[1] - 'a' + 1);
+        const auto columna = e.simbolo.size() == 1 ? std::size_t{0} : static_cast<std::size_t>(e.simbolo[1] - 'a' + 1);
         rejilla[fila][columna] = static_cast<std::uint8_t>(e.z);
     }
     return rejilla;

@@ -170,8 +170,7 @@ constexpr bool PosicionesValidas()
 {
     for (const Elemento &e : TablaElementos) {
         const bool cuerpo = e.grupo >= 1 && e.grupo <= 18 && e.columnaF == 0;
-        const bool bloqueF = e.grupo == 0 && e.columnaF >= 1 && e.columnaF <= 15
-                             && (e.periodo == 6 || e.periodo == 7);
+        const bool bloqueF = e.grupo == 0 && e.columnaF >= 1 && e.columnaF <= 15 && (e.periodo == 6 || e.periodo == 7);
         if (e.periodo < 1 || e.periodo > 7 || cuerpo == bloqueF)
             return false;
     }

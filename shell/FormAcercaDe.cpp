@@ -1,6 +1,8 @@
 #include "shell/FormAcercaDe.h"
 
 #include "shell/Dibujos.h"
+#include "widgets/Controles.h"
+#include "widgets/IconoAplicacion.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -8,34 +10,20 @@
 
 namespace {
 
-QLabel *CrearEtiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QFont &fuente,
-                      const QColor &color, const QRect &zona)
+QLabel *Letrero(QWidget *padre, const QString &nombre, const QString &texto, const QFont &fuente, const QColor &color,
+                const QRect &zona)
 {
-    auto *etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(nombre);
+    QLabel *etiqueta = CrearEtiqueta(padre, nombre, texto, zona);
     etiqueta->setFont(fuente);
-    QPalette paleta = etiqueta->palette();
-    paleta.setColor(QPalette::WindowText, color);
-    etiqueta->setPalette(paleta);
+    Colorear(etiqueta, Qt::transparent, color);
     etiqueta->setAlignment(Qt::AlignCenter);
-    etiqueta->setGeometry(zona);
     return etiqueta;
-}
-
-QFont Fuente(const QString &familia, double puntos, bool negrita)
-{
-    QFont fuente(familia);
-    fuente.setPointSizeF(puntos);
-    fuente.setBold(negrita);
-    return fuente;
 }
 
 QLabel *CrearImagen(QWidget *padre, const QString &nombre, const QImage &imagen, const QRect &zona)
 {
-    auto *etiqueta = new QLabel(padre);
-    etiqueta->setObjectName(nombre);
+    auto *etiqueta = Crear<QLabel>(padre, nombre, zona);
     etiqueta->setPixmap(QPixmap::fromImage(imagen));
-    etiqueta->setGeometry(zona);
     return etiqueta;
 }
 
@@ -66,16 +54,15 @@ FormAcercaDe::FormAcercaDe(QWidget *parent) : QDialog(parent)
 
 void FormAcercaDe::crearControles()
 {
-    ui.Label1 = CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Orvella"),
-                              Fuente(QStringLiteral("Times New Roman"), 21.75, true), QColor(128, 255, 255),
-                              QRect(200, 40, 400, 40));
-    ui.Label2 = CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("versión 3.0"),
-                              Fuente(QStringLiteral("Comic Sans MS"), 18, false), QColor(255, 255, 128),
-                              QRect(200, 86, 400, 36));
-    ui.Label3 =
-        CrearEtiqueta(this, QStringLiteral("Label3"),
-                      QStringLiteral("Programa y dibujos: el equipo de Orvella, para estudiantes y profesores"),
-                      Fuente(QStringLiteral("Arial"), 9.75, true), QColor(255, 255, 0), QRect(214, 548, 560, 24));
+    ui.Label1 =
+        Letrero(this, QStringLiteral("Label1"), QStringLiteral("Orvella"),
+                Fuente(QStringLiteral("Times New Roman"), 21.75, true), QColor(128, 255, 255), QRect(200, 40, 400, 40));
+    ui.Label2 =
+        Letrero(this, QStringLiteral("Label2"), QStringLiteral("versión 3.0"),
+                Fuente(QStringLiteral("Comic Sans MS"), 18, false), QColor(255, 255, 128), QRect(200, 86, 400, 36));
+    ui.Label3 = Letrero(this, QStringLiteral("Label3"),
+                        QStringLiteral("Programa y dibujos: el equipo de Orvella, para estudiantes y profesores"),
+                        Fuente(QStringLiteral("Arial"), 9.75, true), QColor(255, 255, 0), QRect(214, 548, 560, 24));
     ui.Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     // The frames share one place; the timer shows one of them at a time.
@@ -89,8 +76,7 @@ void FormAcercaDe::crearControles()
     ui.Shape1 = CrearImagen(this, QStringLiteral("Shape1"), Circulo(44), QRect(162, 538, 44, 44));
     ui.Image11 = CrearImagen(this, QStringLiteral("Image11"), DibujarCarta(), QRect(168, 544, 32, 32));
 
-    ui.Timer2 = new QTimer(this);
-    ui.Timer2->setObjectName(QStringLiteral("Timer2"));
+    ui.Timer2 = Crear<QTimer>(this, QStringLiteral("Timer2"));
 }
 
 void FormAcercaDe::conectar()

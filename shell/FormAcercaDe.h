@@ -4,7 +4,6 @@
 #include <QPixmap>
 
 #include <array>
-#include <cstdint>
 
 class QLabel;
 class QTimer;
@@ -39,5 +38,5 @@ private:
     } ui;
 
     QPixmap m_galaxia;
-    std::int16_t m_fotograma = 0; // the frame the next tick shows, 0..9
+    int m_fotograma = 0; // the frame the next tick shows, 0..9
 };

@@ -1,8 +1,8 @@
 #include "shell/FormPresentacion.h"
 
 #include "shell/Dibujos.h"
-#include "table/FormPrincipal.h"
-#include "widgets/Lanzador.h"
+#include "shell/Ventanas.h"
+#include "widgets/Controles.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -29,19 +29,13 @@ FormPresentacion::FormPresentacion(QWidget *parent) : QWidget(parent, Qt::Window
 
 void FormPresentacion::crearControles()
 {
-    ui.Label1 = new QLabel(QStringLiteral("Orvella"), this);
-    ui.Label1->setObjectName(QStringLiteral("Label1"));
-    QFont fuente(QStringLiteral("Arial"));
-    fuente.setPointSizeF(48);
-    ui.Label1->setFont(fuente);
-    QPalette paleta = ui.Label1->palette();
-    paleta.setColor(QPalette::WindowText, QColor(0, 255, 255));
-    ui.Label1->setPalette(paleta);
+    ui.Label1 =
+        CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Orvella"), {0, (height() - 90) / 2, width(), 90});
+    ui.Label1->setFont(Fuente(QStringLiteral("Arial"), 48));
+    Colorear(ui.Label1, Qt::transparent, QColor(0, 255, 255));
     ui.Label1->setAlignment(Qt::AlignCenter);
-    ui.Label1->setGeometry(0, (height() - 90) / 2, width(), 90);
 
-    ui.Timer1 = new QTimer(this);
-    ui.Timer1->setObjectName(QStringLiteral("Timer1"));
+    ui.Timer1 = Crear<QTimer>(this, QStringLiteral("Timer1"));
     ui.Timer1->setSingleShot(true);
 }
 
@@ -73,6 +67,6 @@ void FormPresentacion::Form_Activate()
 
 void FormPresentacion::Timer1_Timer()
 {
-    Lanzador::Abrir<FormPrincipal>();
+    AbrirVentana(QStringLiteral("FormPrincipal"));
     close();
 }

@@ -1,6 +1,5 @@
-#include "shell/Dibujos.h"
-#include "shell/FormPresentacion.h"
-#include "widgets/Lanzador.h"
+#include "shell/Ventanas.h"
+#include "widgets/IconoAplicacion.h"
 
 #include <QApplication>
 
@@ -32,6 +31,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(IconoAplicacion());
 
     // The splash is the only start-up window; it opens the periodic table.
-    Lanzador::Abrir<FormPresentacion>();
+    AbrirVentana(QStringLiteral("FormPresentacion"));
     return app.exec();
 }

@@ -1,13 +1,9 @@
 #include "table/FormPrincipal.h"
 
-#include "calculators/FormCalculadoraMolar.h"
-#include "converters/FormEnergia.h"
-#include "converters/FormPresion.h"
-#include "converters/FormTemperatura.h"
+#include "core/casillas.h"
 #include "core/numeros.h"
-#include "shell/Dibujos.h"
-#include "shell/FormAcercaDe.h"
-#include "widgets/Lanzador.h"
+#include "widgets/Controles.h"
+#include "widgets/IconoAplicacion.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -25,39 +21,31 @@
 
 namespace {
 
-using AccionMenu = void (*)();
-
-template <class Ventana> void Abrir()
-{
-    Lanzador::Abrir<Ventana>();
-}
-
 struct EntradaMenu {
     int nivel;
     const char *control;
     const char *titulo;
-    AccionMenu accion;
 };
 
 // The menu in display order; an entry opens a submenu when the next one is a
-// level deeper. An entry whose window does not exist yet has no action and
-// stays in its place, disabled: enabling it is writing its Abrir<FormX> here.
+// level deeper. A leaf entry opens the window of the list that names it and
+// is disabled when none does; "Cerrar" ends the program.
 constexpr std::array<EntradaMenu, 15> kMenu{{
-    {1, "Calculos", "Cálculos", nullptr},
-    {2, "CalculadoraMolar", "Calculadora molar", Abrir<FormCalculadoraMolar>},
-    {2, "Disoluciones", "Disoluciones", nullptr},
-    {2, "Rendimientos", "Rendimientos", nullptr},
-    {2, "ConversionUnidades", "Unidades", nullptr},
-    {3, "Temperatura", "Temperatura", Abrir<FormTemperatura>},
-    {3, "Energia", "Energía", Abrir<FormEnergia>},
-    {3, "Presión", "Presión", Abrir<FormPresion>},
-    {2, "Decay", "Decaimiento radiactivo", nullptr},
-    {2, "EcuacionCuadratica", "Ecuación cuadrática", nullptr},
-    {1, "Puzle", "Jugar", nullptr},
-    {2, "Tabla_completa", "Tabla completa", nullptr},
-    {2, "Tabla_reducida", "Tabla reducida", nullptr},
-    {1, "Acercade", "Acerca de ...", Abrir<FormAcercaDe>},
-    {1, "Cerrar", "Cerrar", Lanzador::CerrarTodo},
+    {1, "Calculos", "Cálculos"},
+    {2, "CalculadoraMolar", "Calculadora molar"},
+    {2, "Disoluciones", "Disoluciones"},
+    {2, "Rendimientos", "Rendimientos"},
+    {2, "ConversionUnidades", "Unidades"},
+    {3, "Temperatura", "Temperatura"},
+    {3, "Energia", "Energía"},
+    {3, "Presión", "Presión"},
+    {2, "Decay", "Decaimiento radiactivo"},
+    {2, "EcuacionCuadratica", "Ecuación cuadrática"},
+    {1, "Puzle", "Jugar"},
+    {2, "Tabla_completa", "Tabla completa"},
+    {2, "Tabla_reducida", "Tabla reducida"},
+    {1, "Acercade", "Acerca de ..."},
+    {1, "Cerrar", "Cerrar"},
 }};
 
 // Each entry sits at most one level below the one before it.
@@ -73,41 +61,17 @@ constexpr bool NivelesValidos()
 }
 static_assert(NivelesValidos());
 
-// Positions in twips; 15 twips are one pixel.
-constexpr int kTwipsPorPixel = 15;
-constexpr int Px(int twips)
-{
-    return twips / kTwipsPorPixel;
-}
-
-constexpr int kAnchoCasilla = 855;
-constexpr int kAltoCasilla = 705;
-
 // The controls that name the group numbers 1..18.
 constexpr std::array<int, 18> kLabelDeGrupo{5, 6, 7, 8, 9, 10, 11, 21, 23, 22, 13, 14, 15, 16, 17, 18, 19, 20};
-
-// Top of each group's number: just above the first tile of the group.
-constexpr int AlturaNumeroGrupo(int grupo)
-{
-    if (grupo == 1 || grupo == 18)
-        return 990;
-    if (grupo >= 3 && grupo <= 12)
-        return 3150;
-    return 1710;
-}
-
-// A tile whose symbol is also a word of the language the window was first
-// written in carries a T in front of its name.
-QString NombreCasilla(std::string_view simbolo)
-{
-    constexpr std::array<std::string_view, 6> kConT{"As", "In", "Tb", "Th", "Tl", "Y"};
-    const QString nombre = QString::fromUtf8(simbolo.data(), static_cast<qsizetype>(simbolo.size()));
-    return std::find(kConT.begin(), kConT.end(), simbolo) != kConT.end() ? QStringLiteral("T") + nombre : nombre;
-}
 
 QString Texto(std::string_view t)
 {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+QRect Zona(const Calculos::Rectangulo &r)
+{
+    return {r.x, r.y, r.ancho, r.alto};
 }
 
 QColor ColorClase(Calculos::Clase clase)
@@ -116,32 +80,13 @@ QColor ColorClase(Calculos::Clase clase)
     return {c.r, c.g, c.b};
 }
 
-QFont Fuente(const QString &familia, double puntos, bool negrita = false)
+QLabel *Rotulo(QWidget *padre, const QString &nombre, const QString &texto, const QRect &zona, const QFont &fuente,
+               Qt::Alignment alineacion)
 {
-    QFont fuente(familia);
-    fuente.setPointSizeF(puntos);
-    fuente.setBold(negrita);
-    return fuente;
-}
-
-QLabel *CrearEtiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &zona,
-                      const QFont &fuente, Qt::Alignment alineacion)
-{
-    auto *etiqueta = new QLabel(texto, padre);
-    etiqueta->setObjectName(nombre);
-    etiqueta->setGeometry(zona);
+    QLabel *etiqueta = CrearEtiqueta(padre, nombre, texto, zona);
     etiqueta->setFont(fuente);
     etiqueta->setAlignment(alineacion);
     return etiqueta;
-}
-
-void Colorear(QLabel *etiqueta, const QColor &fondo, const QColor &texto)
-{
-    QPalette paleta = etiqueta->palette();
-    paleta.setColor(QPalette::Window, fondo);
-    paleta.setColor(QPalette::WindowText, texto);
-    etiqueta->setPalette(paleta);
-    etiqueta->setAutoFillBackground(fondo.alpha() != 0);
 }
 
 void ConBorde(QLabel *etiqueta, bool borde)
@@ -153,28 +98,16 @@ void ConBorde(QLabel *etiqueta, bool borde)
 
 } // namespace
 
-QRect FormPrincipal::PosicionCasilla(const Calculos::Elemento &elemento)
-{
-    int izquierda = 0;
-    int arriba = 0;
-    if (elemento.columnaF > 0) {
-        izquierda = 2595 + kAnchoCasilla * (elemento.columnaF - 1);
-        arriba = elemento.periodo == 6 ? 6720 : 7800;
-    } else {
-        izquierda = 870 + kAnchoCasilla * (elemento.grupo - 1);
-        arriba = 1350 + 720 * (elemento.periodo - 1);
-    }
-    return {Px(izquierda), Px(arriba), Px(kAnchoCasilla), Px(kAltoCasilla)};
-}
+FormPrincipal::FormPrincipal(QWidget *parent) : FormPrincipal({}, parent) {}
 
-FormPrincipal::FormPrincipal(QWidget *parent) : QMainWindow(parent)
+FormPrincipal::FormPrincipal(std::span<const FichaVentana> ventanas, QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowTitle(QStringLiteral(" Orvella"));
     setWindowIcon(IconoAplicacion());
     crearControles();
     crearMenu();
-    conectar();
+    conectar(ventanas);
     PintarFondo();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -192,39 +125,43 @@ void FormPrincipal::crearControles()
 
     const QFont fuenteCasilla = Fuente(QStringLiteral("Arial"), 24);
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        QLabel *casilla = CrearEtiqueta(ui.Fondo, NombreCasilla(e.simbolo), Texto(e.simbolo), PosicionCasilla(e),
-                                        fuenteCasilla, Qt::AlignCenter);
+        QLabel *casilla = Rotulo(ui.Fondo, QString::fromStdString(Calculos::NombreCasilla(e.simbolo)), Texto(e.simbolo),
+                                 Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
         Colorear(casilla, ColorClase(e.clase), Qt::black);
         ConBorde(casilla, true);
         ui.Casillas[static_cast<std::size_t>(e.z - 1)] = casilla;
     }
 
+    // The placeholders of the two series, in column 3 of periods 6 and 7.
     const QFont fuenteSerie = Fuente(QStringLiteral("Arial"), 8.25);
-    ui.Lantanidos =
-        CrearEtiqueta(ui.Fondo, QStringLiteral("Lantanidos"), QStringLiteral(" Lantánidos"),
-                      {Px(2580), Px(4950), Px(kAnchoCasilla), Px(kAltoCasilla)}, fuenteSerie, Qt::AlignCenter);
-    ui.Actinidos =
-        CrearEtiqueta(ui.Fondo, QStringLiteral("Actinidos"), QStringLiteral("   Actínidos"),
-                      {Px(2580), Px(5670), Px(kAnchoCasilla), Px(kAltoCasilla)}, fuenteSerie, Qt::AlignCenter);
-    Colorear(ui.Lantanidos, ColorClase(Calculos::Clase::J), Qt::black);
-    Colorear(ui.Actinidos, ColorClase(Calculos::Clase::K), Qt::black);
-    ConBorde(ui.Lantanidos, true);
-    ConBorde(ui.Actinidos, true);
+    const auto serie = [&](const char *nombre, const char *texto, int arriba, Calculos::Clase clase) {
+        QLabel *rotulo =
+            Rotulo(ui.Fondo, QString::fromUtf8(nombre), QString::fromUtf8(texto),
+                   Zona(Calculos::EnPixeles(2580, arriba, Calculos::kAnchoCasilla, Calculos::kAltoCasilla)),
+                   fuenteSerie, Qt::AlignCenter);
+        Colorear(rotulo, ColorClase(clase), Qt::black);
+        ConBorde(rotulo, true);
+        return rotulo;
+    };
+    ui.Lantanidos = serie("Lantanidos", " Lantánidos", 4950, Calculos::Clase::J);
+    ui.Actinidos = serie("Actinidos", "   Actínidos", 5670, Calculos::Clase::K);
 
     const QFont fuenteGrupo = Fuente(QStringLiteral("Arial Narrow"), 12);
     for (int grupo = 1; grupo <= 18; ++grupo) {
-        const QRect zona(Px(870 + kAnchoCasilla * (grupo - 1)), Px(AlturaNumeroGrupo(grupo)), Px(kAnchoCasilla),
-                         Px(360));
-        QLabel *numero =
-            CrearEtiqueta(ui.Fondo, QStringLiteral("Label%1").arg(kLabelDeGrupo[static_cast<std::size_t>(grupo - 1)]),
-                          QString::number(grupo), zona, fuenteGrupo, Qt::AlignCenter);
+        const auto g = static_cast<std::size_t>(grupo - 1);
+        QLabel *numero = Rotulo(ui.Fondo, QStringLiteral("Label%1").arg(kLabelDeGrupo[g]), QString::number(grupo),
+                                Zona(Calculos::PosicionNumeroGrupo(grupo)), fuenteGrupo, Qt::AlignCenter);
         Colorear(numero, Qt::transparent, Qt::white);
-        ui.Grupos[static_cast<std::size_t>(grupo - 1)] = numero;
+        ui.Grupos[g] = numero;
     }
+    crearPanel();
+}
 
-    ui.Picture1 = new QFrame(ui.Fondo);
-    ui.Picture1->setObjectName(QStringLiteral("Picture1"));
-    ui.Picture1->setGeometry(Px(5880), Px(540), Px(2415), Px(2235));
+// The information panel: the last element released, on yellow.
+void FormPrincipal::crearPanel()
+{
+    using Calculos::Px;
+    ui.Picture1 = Crear<QFrame>(ui.Fondo, QStringLiteral("Picture1"), {Px(5880), Px(540), Px(2415), Px(2235)});
     ui.Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.Picture1->setLineWidth(2);
     QPalette amarillo = ui.Picture1->palette();
@@ -237,18 +174,17 @@ void FormPrincipal::crearControles()
     const auto enPanel = [borde](int izquierda, int arriba, int ancho, int alto) {
         return QRect(borde + Px(izquierda), borde + Px(arriba), Px(ancho), Px(alto));
     };
-    const QColor azul(0, 0, 192);
     const QFont fuentePanel = Fuente(QStringLiteral("Arial"), 15.75);
-    ui.Label3 = CrearEtiqueta(ui.Picture1, QStringLiteral("Label3"), QStringLiteral("1"), enPanel(0, 60, 615, 375),
-                              fuentePanel, Qt::AlignCenter);
-    ui.Label4 = CrearEtiqueta(ui.Picture1, QStringLiteral("Label4"), QStringLiteral("1,0080"),
-                              enPanel(750, 60, 1455, 375), fuentePanel, Qt::AlignRight | Qt::AlignVCenter);
-    ui.Label1 = CrearEtiqueta(ui.Picture1, QStringLiteral("Label1"), QStringLiteral("H"), enPanel(330, 690, 1575, 855),
-                              Fuente(QStringLiteral("Arial"), 32.25), Qt::AlignCenter);
-    ui.Label2 = CrearEtiqueta(ui.Picture1, QStringLiteral("Label2"), QStringLiteral("Hidrógeno"),
-                              enPanel(120, 1560, 2085, 375), fuentePanel, Qt::AlignCenter);
+    ui.Label3 = Rotulo(ui.Picture1, QStringLiteral("Label3"), QStringLiteral("1"), enPanel(0, 60, 615, 375),
+                       fuentePanel, Qt::AlignCenter);
+    ui.Label4 = Rotulo(ui.Picture1, QStringLiteral("Label4"), QStringLiteral("1,0080"), enPanel(750, 60, 1455, 375),
+                       fuentePanel, Qt::AlignRight | Qt::AlignVCenter);
+    ui.Label1 = Rotulo(ui.Picture1, QStringLiteral("Label1"), QStringLiteral("H"), enPanel(330, 690, 1575, 855),
+                       Fuente(QStringLiteral("Arial"), 32.25), Qt::AlignCenter);
+    ui.Label2 = Rotulo(ui.Picture1, QStringLiteral("Label2"), QStringLiteral("Hidrógeno"),
+                       enPanel(120, 1560, 2085, 375), fuentePanel, Qt::AlignCenter);
     for (QLabel *etiqueta : {ui.Label1, ui.Label2, ui.Label3, ui.Label4})
-        Colorear(etiqueta, Qt::transparent, azul);
+        Colorear(etiqueta, Qt::transparent, QColor(0, 0, 192));
     ui.Label3->setToolTip(QStringLiteral("Número atómico"));
     ui.Label4->setToolTip(QStringLiteral("Masa atómica"));
 }
@@ -269,21 +205,26 @@ void FormPrincipal::crearMenu()
             accion = menu->menuAction();
             contenedor.push_back(menu);
         } else {
+            // Enabled by the window that it opens, if any.
             accion = new QAction(titulo, padre);
-            accion->setEnabled(entrada.accion != nullptr);
+            accion->setEnabled(false);
         }
         accion->setObjectName(QString::fromUtf8(entrada.control));
         padre->addAction(accion);
     }
 }
 
-void FormPrincipal::conectar()
+void FormPrincipal::conectar(std::span<const FichaVentana> ventanas)
 {
-    for (const EntradaMenu &entrada : kMenu) {
-        if (entrada.accion == nullptr)
+    QAction *cerrar = findChild<QAction *>(QStringLiteral("Cerrar"));
+    cerrar->setEnabled(true);
+    connect(cerrar, &QAction::triggered, this, &Lanzador::CerrarTodo);
+    for (const FichaVentana &ficha : ventanas) {
+        auto *accion = ficha.entrada == nullptr ? nullptr : findChild<QAction *>(QString::fromUtf8(ficha.entrada));
+        if (accion == nullptr)
             continue;
-        auto *accion = findChild<QAction *>(QString::fromUtf8(entrada.control));
-        connect(accion, &QAction::triggered, this, [abrir = entrada.accion] { abrir(); });
+        accion->setEnabled(true);
+        connect(accion, &QAction::triggered, this, [ficha] { Lanzador::Abrir(ficha); });
     }
     for (QLabel *casilla : ui.Casillas)
         casilla->installEventFilter(this);

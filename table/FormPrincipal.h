@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/elementos.h"
+#include "widgets/Lanzador.h"
 
 #include <QMainWindow>
 #include <QPixmap>
 
 #include <array>
+#include <span>
 
 class QAction;
 class QFrame;
@@ -17,22 +19,23 @@ class FormPrincipal : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Alone, the window builds its whole menu, but only "Cerrar" does
+    // anything; each entry that one of `ventanas` names opens that window.
     explicit FormPrincipal(QWidget *parent = nullptr);
+    explicit FormPrincipal(std::span<const FichaVentana> ventanas, QWidget *parent = nullptr);
 
     // Client area, without the menu bar.
     static constexpr int kAncho = 1139;
     static constexpr int kAlto = 609;
-
-    // Where the tile of an element stands on the client area, in pixels.
-    static QRect PosicionCasilla(const Calculos::Elemento &elemento);
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void crearControles();
+    void crearPanel();
     void crearMenu();
-    void conectar();
+    void conectar(std::span<const FichaVentana> ventanas);
     void PintarFondo();
 
     void Form_Paint();

@@ -50,12 +50,10 @@ bool AplicarFiltro(QObject *campo, QKeyEvent *evento, Calculos::TipoFiltro tipo)
         TeclearComa(campo, *evento);
         return true;
     case Calculos::Veredicto::AvisoComa:
-        MostrarMensaje(qobject_cast<QWidget *>(campo), QStringLiteral("Utilice la coma para separar los decimales."),
-                       QStringLiteral("Error"), Icono::Error);
+        MostrarError(qobject_cast<QWidget *>(campo), QStringLiteral("Utilice la coma para separar los decimales."));
         return false;
     case Calculos::Veredicto::AvisoCaracter:
-        MostrarMensaje(qobject_cast<QWidget *>(campo), QStringLiteral("Carácter no válido."), QStringLiteral("Error"),
-                       Icono::Error);
+        MostrarError(qobject_cast<QWidget *>(campo), QStringLiteral("Carácter no válido."));
         return false;
     }
     return false;

@@ -40,6 +40,11 @@ QWidget *Lanzador::Abrir(const QString &clase, const Fabrica &fabrica)
     return ventana;
 }
 
+QWidget *Lanzador::Abrir(const FichaVentana &ficha)
+{
+    return Abrir(ficha.Clase(), ficha.crear);
+}
+
 void Lanzador::CerrarTodo()
 {
     QApplication::closeAllWindows();

@@ -5,6 +5,21 @@
 
 #include <functional>
 
+// A kind of window the program opens: its class, the menu entry that opens
+// it (none for the windows the program opens by itself) and how to make one.
+struct FichaVentana {
+    const QMetaObject *clase;
+    const char *entrada;
+    QWidget *(*crear)();
+
+    QString Clase() const { return QString::fromLatin1(clase->className()); }
+};
+
+template <class Ventana> constexpr FichaVentana Ficha(const char *entrada = nullptr)
+{
+    return {&Ventana::staticMetaObject, entrada, []() -> QWidget * { return new Ventana; }};
+}
+
 // Opens the program's windows. There is one window of each kind: opening a
 // kind that is already open brings that window to the front; once it has
 // been closed, opening it again creates a new one, which runs its load step
@@ -18,12 +33,7 @@ public:
 
     // The window of kind `clase`, made by `fabrica` when none is open.
     static QWidget *Abrir(const QString &clase, const Fabrica &fabrica);
-
-    template <class Ventana> static Ventana *Abrir()
-    {
-        return static_cast<Ventana *>(
-            Abrir(QString::fromLatin1(Ventana::staticMetaObject.className()), [] { return new Ventana; }));
-    }
+    static QWidget *Abrir(const FichaVentana &ficha);
 
     // The open window of kind `clase`, or nullptr.
     static QWidget *Abierta(const QString &clase);

@@ -30,6 +30,16 @@ void MostrarMensaje(QWidget *ventana, const QString &texto, const QString &titul
         MostrarCajaModal(ventana, texto, titulo, icono);
 }
 
+void MostrarError(QWidget *ventana, const QString &texto)
+{
+    MostrarMensaje(ventana, texto, QStringLiteral("Error"), Icono::Error);
+}
+
+void MostrarAviso(QWidget *ventana, const QString &texto)
+{
+    MostrarMensaje(ventana, texto, QString::fromUtf8(kTituloAplicacion), Icono::Ninguno);
+}
+
 ManejadorMensajes InstalarManejadorMensajes(ManejadorMensajes nuevo)
 {
     ManejadorMensajes anterior = std::move(Manejador());

@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool EsTabulador(int tecla)
@@ -27,16 +30,8 @@ bool EsTecleo(const QKeyEvent *evento)
 
 bool EsSoltarTecleo(const QKeyEvent *evento)
 {
-    if (evento->isAutoRepeat() || EsTabulador(evento->key()))
-        return false;
-    switch (evento->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return false;
-    default:
-        return true;
-    }
+    constexpr int kModificadores[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta};
+    const int tecla = evento->key();
+    return !evento->isAutoRepeat() && !EsTabulador(tecla) &&
+           std::find(std::begin(kModificadores), std::end(kModificadores), tecla) == std::end(kModificadores);
 }

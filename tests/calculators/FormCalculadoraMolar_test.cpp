@@ -1,5 +1,5 @@
 #include "calculators/FormCalculadoraMolar.h"
-#include "tests/support/RegistroMensajes.h"
+#include "tests/support/Ventana.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,28 +21,10 @@
 
 namespace {
 
-void Procesar()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-}
-
-class CalculadoraMolar : public ::testing::Test {
+class CalculadoraMolar : public ::testing::Test, public Abierta<FormCalculadoraMolar> {
 protected:
-    void SetUp() override
-    {
-        v.show();
-        v.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
-    }
-
-    template <typename T = QWidget> T *C(const QString &nombre)
-    {
-        T *control = v.findChild<T *>(nombre);
-        EXPECT_NE(control, nullptr) << nombre.toStdString();
-        return control;
-    }
-    QLineEdit *Caja(const QString &nombre) { return C<QLineEdit>(nombre); }
+    template <typename T = QWidget> T *C(const QString &nombre) { return control<T>(nombre); }
+    QLineEdit *Caja(const QString &nombre) { return caja(nombre); }
     QLineEdit *Fila(const char *columna, int n) { return Caja(QString::fromLatin1(columna) + QString::number(n)); }
     QTextEdit *Formula() { return C<QTextEdit>(QStringLiteral("BoxFormulaEmp")); }
     QString Masa() { return C<QLabel>(QStringLiteral("LbMasaMolecular"))->text(); }
@@ -94,8 +76,8 @@ protected:
         return indices;
     }
 
-    RegistroMensajes registro;
-    FormCalculadoraMolar v;
+    FormCalculadoraMolar &v = ventana;
+    RegistroMensajes &registro = mensajes;
 };
 
 const QString kOrvella = QStringLiteral("Orvella");
@@ -594,39 +576,31 @@ TEST_F(CalculadoraMolar, SalirConTabYUnaCajaDeMensajesReal)
     // The real modal box takes the focus from the row and gives it back; that
     // must not count as leaving the box again.
     InstalarManejadorMensajes({});
-    int cajas = 0;
-    QTimer cerrador;
-    QObject::connect(&cerrador, &QTimer::timeout, [&cajas] {
-        if (auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            ++cajas;
-            caja->accept();
-        }
-    });
-    cerrador.start(5);
+    CerradorDeCajas cerrador;
 
     Fila("Porcent", 2)->setText(QStringLiteral("0"));
     Fila("Porcent", 2)->setFocus();
     QTest::keyClick(Fila("Porcent", 2), Qt::Key_Tab);
-    for (int i = 0; i < 50 && cajas == 0; ++i)
-        QTest::qWait(10);
-    QTest::qWait(100);
+    // The check runs once the focus has moved; its box is closed as soon as
+    // it shows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cerrador.cerradas() == 1; }));
+    const int cajas = cerrador.cerradas();
     EXPECT_EQ(cajas, 1);
     // Back in the window, the focus is in the row that was refused.
     EXPECT_EQ(v.focusWidget(), Fila("Porcent", 2));
     v.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    Procesar();
     EXPECT_TRUE(Fila("Porcent", 2)->hasFocus());
-    EXPECT_EQ(cajas, 1);
+    EXPECT_EQ(cerrador.cerradas(), 1);
 }
 
 TEST(CalculadoraMolarCierre, UnaComprobacionPendienteNoSobreviveALaVentana)
 {
-    RegistroMensajes registro;
-    auto *v = new FormCalculadoraMolar;
-    v->show();
-    v->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
-    auto *caja = v->findChild<QLineEdit *>(QStringLiteral("Elemento1"));
+    DeLaLista m(QStringLiteral("FormCalculadoraMolar"));
+    RegistroMensajes &registro = m.mensajes;
+    QWidget *v = m.ventana();
+    auto *caja = m.caja(QStringLiteral("Elemento1"));
     caja->setText(QStringLiteral("Xx"));
     caja->setFocus();
     QTest::keyClick(caja, Qt::Key_Tab);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-using namespace Conversiones;
+using namespace Calculos;
 
 namespace {
 

@@ -21,8 +21,8 @@ TEST(Elementos, SimboloPorNumero)
 TEST(Elementos, SimboloReducido)
 {
     const std::pair<int, std::string> casos[] = {
-        {1, "H"},  {56, "Ba"}, {57, "La"}, {58, ""}, {71, ""},  {72, "Hf"},
-        {89, "Ac"}, {90, ""},  {118, ""},  {0, ""},  {119, ""}, {-57, ""},
+        {1, "H"},   {56, "Ba"}, {57, "La"}, {58, ""}, {71, ""},  {72, "Hf"},
+        {89, "Ac"}, {90, ""},   {118, ""},  {0, ""},  {119, ""}, {-57, ""},
     };
     for (const auto &[z, simbolo] : casos)
         EXPECT_EQ(SimboloReducido(z), simbolo) << "Z=" << z;
@@ -59,11 +59,11 @@ TEST(Elementos, TextosMostradosTalCual)
         const char *masa;
     };
     const Caso casos[] = {
-        {"H", "Hidrógeno", "1,0080"}, {"I", "Yodo", "126,904"},      {"Zn", "Cinc", "65,38"},
-        {"Lu", "Lutecio", "[174,97]"}, {"Fr", "Francio", "223"},     {"F", "Fluor", "18,998"},
-        {"Ni", "Niquel", "58,693"},    {"Yb", "Yterbio", "173,05"},  {"Es", "Einstenio", "[252]"},
+        {"H", "Hidrógeno", "1,0080"},  {"I", "Yodo", "126,904"},    {"Zn", "Cinc", "65,38"},
+        {"Lu", "Lutecio", "[174,97]"}, {"Fr", "Francio", "223"},    {"F", "Fluor", "18,998"},
+        {"Ni", "Niquel", "58,693"},    {"Yb", "Yterbio", "173,05"}, {"Es", "Einstenio", "[252]"},
         {"Fl", "Flevorio", "[290]"},   {"Og", "Oganesón", "[294]"}, {"Y", "Itrio", "88,906"},
-        {"Sn", "Estaño", "118,71"},    {"Tc", "Tecnecio", "[97]"},   {"Te", "Telurio", "127,60"},
+        {"Sn", "Estaño", "118,71"},    {"Tc", "Tecnecio", "[97]"},  {"Te", "Telurio", "127,60"},
     };
     for (const Caso &c : casos) {
         const Elemento *e = BuscarElemento(c.simbolo);
@@ -76,7 +76,7 @@ TEST(Elementos, TextosMostradosTalCual)
 TEST(Elementos, BusquedaDistingueMayusculas)
 {
     const std::pair<const char *, int> casos[] = {
-        {"Co", 27}, {"CO", 0}, {"co", 0}, {"C", 6}, {"O", 8},  {"c", 0},  {"", 0},
+        {"Co", 27}, {"CO", 0}, {"co", 0}, {"C", 6}, {"O", 8},    {"c", 0},        {"", 0},
         {"Coo", 0}, {"C0", 0}, {"Xx", 0}, {"J", 0}, {"Og", 118}, {"\xC3\x91", 0},
     };
     for (const auto &[simbolo, z] : casos) {

@@ -17,8 +17,11 @@ TEST(Formula, TipoCaracterYValorDigito)
         double valor;
     };
     const Caso casos[] = {
-        {"0", "Numero", 0}, {"7", "Numero", 7}, {"9", "Numero", 9}, {"a", "Letra", 0},   {"H", "Letra", 0},
-        {" ", "Letra", 0},  {",", "Letra", 0},  {"", "Letra", 0},   {"12", "Letra", 0},  {std::string(1, '\0'), "Letra", 0},
+        {"0", "Numero", 0},       {"7", "Numero", 7},
+        {"9", "Numero", 9},       {"a", "Letra", 0},
+        {"H", "Letra", 0},        {" ", "Letra", 0},
+        {",", "Letra", 0},        {"", "Letra", 0},
+        {"12", "Letra", 0},       {std::string(1, '\0'), "Letra", 0},
         {"\xD9\xA3", "Letra", 0}, // an Arabic-Indic digit is not one of ours
     };
     for (const Caso &c : casos) {
@@ -44,9 +47,9 @@ TEST(Formula, MasasDeCalculo)
         double doble;
     };
     const Caso casos[] = {
-        {"H", 1.0079, 0}, {"S", 32.064, 0}, {"U", 238.03, 0}, {"Sc", 0, 44.656}, {"Co", 0, 58.933},
-        {"Mt", 0, 268},   {"Ds", 0, 0},     {"Og", 0, 0},     {"CO", 0, 0},      {"co", 0, 0},
-        {"He", 0, 4.0026}, {"", 0, 0},      {"Hee", 0, 0},    {"h", 0, 0},
+        {"H", 1.0079, 0},  {"S", 32.064, 0}, {"U", 238.03, 0}, {"Sc", 0, 44.656}, {"Co", 0, 58.933},
+        {"Mt", 0, 268},    {"Ds", 0, 0},     {"Og", 0, 0},     {"CO", 0, 0},      {"co", 0, 0},
+        {"He", 0, 4.0026}, {"", 0, 0},       {"Hee", 0, 0},    {"h", 0, 0},
     };
     for (const Caso &c : casos) {
         EXPECT_EQ(MasaAtomicaSimple(c.simbolo), c.simple) << c.simbolo;
@@ -94,7 +97,9 @@ TEST(Formula, FormulasRechazadas)
         {"0", ErrorFormula::EmpiezaPorNumero},
         {"co", ErrorFormula::SimboloDesconocido},
         {"Ca(OH)2", ErrorFormula::SimboloDesconocido},
-        {"CuSO4\xC2\xB7" "5H2O", ErrorFormula::SimboloDesconocido},
+        {"CuSO4\xC2\xB7"
+         "5H2O",
+         ErrorFormula::SimboloDesconocido},
         {"H2 O", ErrorFormula::SimboloDesconocido},
         {"   ", ErrorFormula::SimboloDesconocido},
         {"Og", ErrorFormula::SimboloDesconocido},

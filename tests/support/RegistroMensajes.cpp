@@ -2,12 +2,12 @@
 
 RegistroMensajes::RegistroMensajes()
 {
-    m_anterior = InstalarManejadorMensajes([this](QWidget *ventana, const QString &texto, const QString &titulo,
-                                                  Icono icono) {
-        mensajes.push_back({ventana, texto, titulo, icono});
-        if (alMostrar)
-            alMostrar(mensajes.back());
-    });
+    m_anterior =
+        InstalarManejadorMensajes([this](QWidget *ventana, const QString &texto, const QString &titulo, Icono icono) {
+            mensajes.push_back({ventana, texto, titulo, icono});
+            if (alMostrar)
+                alMostrar(mensajes.back());
+        });
 }
 
 RegistroMensajes::~RegistroMensajes()

@@ -2,13 +2,7 @@
 // the offscreen platform, so the pictures in the documentation stay true.
 // Usage: orvella_capturas [output folder]
 
-#include "calculators/FormCalculadoraMolar.h"
-#include "converters/FormEnergia.h"
-#include "converters/FormPresion.h"
-#include "converters/FormTemperatura.h"
-#include "shell/FormAcercaDe.h"
-#include "shell/FormPresentacion.h"
-#include "table/FormPrincipal.h"
+#include "shell/Ventanas.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,28 +12,8 @@
 
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 namespace {
-
-struct Captura {
-    QString clase;
-    QWidget *(*crear)();
-};
-
-template <class Ventana> Captura De()
-{
-    return {QString::fromLatin1(Ventana::staticMetaObject.className()), []() -> QWidget * { return new Ventana; }};
-}
-
-// Every window that exists, one line each.
-std::vector<Captura> Ventanas()
-{
-    return {
-        De<FormPresentacion>(), De<FormPrincipal>(), De<FormAcercaDe>(), De<FormCalculadoraMolar>(),
-        De<FormTemperatura>(),  De<FormPresion>(),   De<FormEnergia>(),
-    };
-}
 
 // Lets timers run for a moment, so that animations show a frame.
 void Esperar(int ms)
@@ -65,15 +39,15 @@ int main(int argc, char *argv[])
         return 1;
     }
     int fallos = 0;
-    for (const Captura &captura : Ventanas()) {
-        std::unique_ptr<QWidget> ventana(captura.crear());
+    for (const FichaVentana &ficha : ListaVentanas()) {
+        std::unique_ptr<QWidget> ventana(ficha.crear());
         ventana->show();
         Esperar(250);
         QImage imagen(ventana->size(), QImage::Format_ARGB32_Premultiplied);
         imagen.fill(Qt::transparent);
         // A shaped window shows only what its mask lets through.
         ventana->render(&imagen, QPoint(), ventana->mask().isEmpty() ? QRegion() : ventana->mask());
-        const QString ruta = carpeta.filePath(captura.clase + QStringLiteral(".png"));
+        const QString ruta = carpeta.filePath(ficha.Clase() + QStringLiteral(".png"));
         if (imagen.save(ruta)) {
             std::printf("%s\n", qPrintable(ruta));
         } else {

@@ -1,6 +1,5 @@
 #include "converters/FormPresion.h"
-#include "tests/converters/ventana_conversion.h"
-#include "tests/support/RegistroMensajes.h"
+#include "tests/support/Ventana.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -109,7 +108,8 @@ TEST(FormPresion, LoQueNoCabeEnUnDoubleNoSeMuestra)
 
 TEST(FormPresion, NombresYTextos)
 {
-    FormPresion v;
+    Abierta<FormPresion> p;
+    FormPresion &v = p.ventana;
     EXPECT_EQ(v.objectName(), QStringLiteral("FormPresion"));
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Unidades de presión                               Orvella"));
     const std::pair<const char *, const char *> etiquetas[] = {

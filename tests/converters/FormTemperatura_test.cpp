@@ -1,6 +1,5 @@
 #include "converters/FormTemperatura.h"
-#include "tests/converters/ventana_conversion.h"
-#include "tests/support/RegistroMensajes.h"
+#include "tests/support/Ventana.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,8 +48,8 @@ TEST(FormTemperatura, ConvierteLoQueSeTeclea)
         {"TextF", "-459.68", "-273,15|-459,67|0", 0},
     };
     for (const Caso &c : casos) {
-        RegistroMensajes registro;
         Temperatura t;
+        RegistroMensajes &registro = t.mensajes;
         t.teclear(c.caja, c.teclas);
         EXPECT_EQ(t.cfk(), QString::fromUtf8(c.cfk)) << c.caja << " " << c.teclas;
         EXPECT_EQ(registro.mensajes.size(), c.mensajes) << c.caja << " " << c.teclas;
@@ -59,8 +58,8 @@ TEST(FormTemperatura, ConvierteLoQueSeTeclea)
 
 TEST(FormTemperatura, CadaTeclaConvierteYBajoElCeroAbsolutoAvisa)
 {
-    RegistroMensajes registro;
     Temperatura t;
+    RegistroMensajes &registro = t.mensajes;
     // What the boxes hold after each key of -300 in Celsius.
     const char *const despues[] = {"-||", "-3|26,6|270,15", "-30|-22|243,15", "-273,15|-459,67|0"};
     const char *teclas = "-300";
@@ -78,8 +77,8 @@ TEST(FormTemperatura, CadaTeclaConvierteYBajoElCeroAbsolutoAvisa)
 
 TEST(FormTemperatura, ElAvisoSaleAntesDeAjustarLasCajas)
 {
-    RegistroMensajes registro;
     Temperatura t;
+    RegistroMensajes &registro = t.mensajes;
     QString mientras;
     registro.alMostrar = [&](const MensajeMostrado &) { mientras = t.cfk(); };
     t.teclear("TextC", "-300");
@@ -89,8 +88,8 @@ TEST(FormTemperatura, ElAvisoSaleAntesDeAjustarLasCajas)
 
 TEST(FormTemperatura, UnCambioConElAvisoAbiertoNoLoRepite)
 {
-    RegistroMensajes registro;
     Temperatura t;
+    RegistroMensajes &registro = t.mensajes;
     // Another impossible kelvin value arriving while the message is up is
     // covered by the snap already under way.
     registro.alMostrar = [&](const MensajeMostrado &) {
@@ -104,8 +103,8 @@ TEST(FormTemperatura, UnCambioConElAvisoAbiertoNoLoRepite)
 
 TEST(FormTemperatura, ElSegundoValorSaleDelTextoYaAjustado)
 {
-    RegistroMensajes registro;
     Temperatura t;
+    RegistroMensajes &registro = t.mensajes;
     t.teclear("TextC", "-30");
     RegistroCambios cambios(&t.ventana);
     t.teclear("TextC", '0');
@@ -156,8 +155,8 @@ TEST(FormTemperatura, LosVigilantesVenCambiosQueNoSonTeclas)
         {"TextC", "-1000", "-1000||", 0}, // Celsius has no watcher of its own
     };
     for (const Caso &c : casos) {
-        RegistroMensajes registro;
         Temperatura t;
+        RegistroMensajes &registro = t.mensajes;
         t.caja(c.caja)->setText(QString::fromUtf8(c.texto));
         EXPECT_EQ(t.cfk(), QString::fromUtf8(c.cfk)) << c.caja << " " << c.texto;
         EXPECT_EQ(registro.mensajes.size(), c.mensajes) << c.caja << " " << c.texto;
@@ -207,7 +206,6 @@ TEST(FormTemperatura, TeclasQueNoEscribenNoVacianNada)
 
 TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)
 {
-    RegistroMensajes registro;
     Temperatura t;
     struct Caso {
         const char *caja;
@@ -235,10 +233,10 @@ TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)
 
 TEST(FormTemperatura, CerrarLaVentanaConElAvisoAbierto)
 {
-    RegistroMensajes registro;
-    QPointer<FormTemperatura> ventana = new FormTemperatura;
-    ventana->setAttribute(Qt::WA_DeleteOnClose);
-    ventana->show();
+    DeLaLista t(QStringLiteral("FormTemperatura"));
+    RegistroMensajes &registro = t.mensajes;
+    QPointer<QWidget> ventana = t.ventana();
+    ASSERT_TRUE(ventana->testAttribute(Qt::WA_DeleteOnClose));
     registro.alMostrar = [&](const MensajeMostrado &) { ventana->close(); };
     auto *c = ventana->findChild<QLineEdit *>(QStringLiteral("TextC"));
     for (char tecla : {'-', '3', '0', '0'})
@@ -250,7 +248,8 @@ TEST(FormTemperatura, CerrarLaVentanaConElAvisoAbierto)
 
 TEST(FormTemperatura, NombresYTextos)
 {
-    FormTemperatura v;
+    Abierta<FormTemperatura> t;
+    FormTemperatura &v = t.ventana;
     EXPECT_EQ(v.objectName(), QStringLiteral("FormTemperatura"));
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Unidades de temperatura                       Orvella"));
     const std::pair<const char *, const char *> etiquetas[] = {

@@ -1,5 +1,5 @@
 #include "converters/FormEnergia.h"
-#include "tests/converters/ventana_conversion.h"
+#include "tests/support/Ventana.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -106,7 +106,8 @@ TEST(FormEnergia, LoQueNoCabeEnUnDoubleNoSeMuestra)
 
 TEST(FormEnergia, NombresYTextos)
 {
-    FormEnergia v;
+    Abierta<FormEnergia> e;
+    FormEnergia &v = e.ventana;
     EXPECT_EQ(v.objectName(), QStringLiteral("FormEnergia"));
     EXPECT_EQ(v.windowTitle(), QStringLiteral("Unidades de energía") + QString(27, u' ') + QStringLiteral("Orvella") +
                                    QString(30, u' '));

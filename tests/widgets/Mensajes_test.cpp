@@ -1,9 +1,8 @@
-#include "tests/support/RegistroMensajes.h"
+#include "tests/support/Ventana.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -49,15 +48,14 @@ struct CajaVista {
 std::optional<CajaVista> MostrarYMirar(QWidget *ventana, Icono icono)
 {
     std::optional<CajaVista> vista;
-    QTimer::singleShot(0, [&vista] {
-        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (caja == nullptr)
-            return;
-        vista = CajaVista{caja->text(),        caja->windowTitle(), caja->icon(),
+    CerradorDeCajas cerrador;
+    cerrador.alMostrar = [&vista](QMessageBox *caja) {
+        vista = CajaVista{caja->text(),         caja->windowTitle(), caja->icon(),
                           caja->parentWidget(), caja->isModal(),     static_cast<int>(caja->buttons().size())};
-        caja->button(QMessageBox::Ok)->click();
-    });
+    };
+    // Returns only once the box has been closed.
     MostrarMensaje(ventana, QStringLiteral("Fórmula incorrecta."), QStringLiteral("Error"), icono);
+    EXPECT_EQ(cerrador.cerradas(), 1);
     return vista;
 }
 

@@ -1,6 +1,7 @@
 #include "table/FormPrincipal.h"
 
 #include "core/elementos.h"
+#include "tests/support/Ventana.h"
 #include "widgets/Lanzador.h"
 
 #include <QAction>
@@ -38,24 +39,7 @@ QString NombreCasilla(const Calculos::Elemento &e)
 
 class TablaTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        tabla = std::make_unique<FormPrincipal>();
-        tabla->show();
-    }
-    void TearDown() override
-    {
-        tabla.reset();
-        QApplication::closeAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    template <class T = QLabel> T *Control(const QString &nombre) const
-    {
-        T *control = tabla->findChild<T *>(nombre);
-        EXPECT_NE(control, nullptr) << qPrintable(nombre);
-        return control;
-    }
+    template <class T = QLabel> T *Control(const QString &nombre) const { return abierta.control<T>(nombre); }
     QStringList Panel() const
     {
         return {Control(QStringLiteral("Label1"))->text(), Control(QStringLiteral("Label2"))->text(),
@@ -63,7 +47,8 @@ protected:
     }
     static bool ConBorde(const QLabel *casilla) { return casilla->frameShape() == QFrame::Box; }
 
-    std::unique_ptr<FormPrincipal> tabla;
+    DeLaLista abierta{QStringLiteral("FormPrincipal")};
+    FormPrincipal *tabla = qobject_cast<FormPrincipal *>(abierta.ventana());
 };
 
 } // namespace
@@ -318,23 +303,22 @@ TEST_F(TablaTest, ElMenuCompleto)
     EXPECT_EQ(arbol, esperado);
 }
 
+TEST(TablaSola, ConstruyeTodoElMenuPeroSoloCerrarHaceAlgo)
+{
+    Abierta<FormPrincipal> sola;
+    const QList<QAction *> acciones = sola.ventana.findChildren<QAction *>();
+    QStringList activas;
+    for (QAction *accion : acciones)
+        if (accion->menu() == nullptr && accion->isEnabled() && !accion->objectName().isEmpty())
+            activas << accion->objectName();
+    EXPECT_EQ(activas, QStringList{QStringLiteral("Cerrar")});
+    for (const char *entrada : {"Calculos", "CalculadoraMolar", "Temperatura", "Tabla_reducida", "Acercade"})
+        EXPECT_NE(sola.ventana.findChild<QAction *>(QString::fromLatin1(entrada)), nullptr) << entrada;
+}
+
 class MenuTest : public ::testing::Test {
 protected:
-    void SetUp() override { tabla = Lanzador::Abrir<FormPrincipal>(); }
-    void TearDown() override
-    {
-        QApplication::closeAllWindows();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     QAction *Entrada(const char *nombre) const { return tabla->findChild<QAction *>(QString::fromLatin1(nombre)); }
-    static QList<QWidget *> Abiertas(const QString &clase)
-    {
-        QList<QWidget *> lista;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == clase && w->isVisible())
-                lista << w;
-        return lista;
-    }
     // A click as the window system delivers it, so that modality applies.
     void ClicEn(const char *casilla)
     {
@@ -343,7 +327,8 @@ protected:
         QTest::mouseClick(tabla->windowHandle(), Qt::LeftButton, {}, punto);
     }
 
-    QPointer<FormPrincipal> tabla;
+    DeLaLista abierta{QStringLiteral("FormPrincipal")};
+    QPointer<FormPrincipal> tabla = qobject_cast<FormPrincipal *>(abierta.ventana());
 };
 
 TEST_F(MenuTest, AcercaDeDosVecesDejaUnaSola)

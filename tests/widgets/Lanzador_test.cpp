@@ -1,3 +1,4 @@
+#include "tests/support/Ventana.h"
 #include "widgets/Lanzador.h"
 
 #include <QApplication>
@@ -8,12 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void CerrarVentanas()
-{
-    QApplication::closeAllWindows();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // A window kind that counts how often its load step ran.
 struct Tipo {

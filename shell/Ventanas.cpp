@@ -1,0 +1,43 @@
+#include "shell/Ventanas.h"
+
+#include "calculators/FormCalculadoraMolar.h"
+#include "converters/FormEnergia.h"
+#include "converters/FormPresion.h"
+#include "converters/FormTemperatura.h"
+#include "shell/FormAcercaDe.h"
+#include "shell/FormPresentacion.h"
+#include "table/FormPrincipal.h"
+
+namespace {
+
+QWidget *TablaConSuMenu()
+{
+    return new FormPrincipal(ListaVentanas());
+}
+
+// In the order the screenshots are taken.
+constexpr FichaVentana kVentanas[] = {
+    Ficha<FormPresentacion>(),
+    {&FormPrincipal::staticMetaObject, nullptr, TablaConSuMenu},
+    Ficha<FormAcercaDe>("Acercade"),
+    Ficha<FormCalculadoraMolar>("CalculadoraMolar"),
+    Ficha<FormTemperatura>("Temperatura"),
+    Ficha<FormPresion>("Presión"),
+    Ficha<FormEnergia>("Energia"),
+};
+
+} // namespace
+
+std::span<const FichaVentana> ListaVentanas()
+{
+    return kVentanas;
+}
+
+QWidget *AbrirVentana(const QString &clase)
+{
+    for (const FichaVentana &ficha : kVentanas) {
+        if (ficha.Clase() == clase)
+            return Lanzador::Abrir(ficha);
+    }
+    return nullptr;
+}

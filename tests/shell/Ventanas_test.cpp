@@ -1,0 +1,76 @@
+#include "shell/Ventanas.h"
+#include "table/FormPrincipal.h"
+#include "tests/support/Ventana.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHash>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Caption(const char *titulo, int blancos, int finales = 0)
+{
+    return QString::fromUtf8(titulo) + QString(blancos, u' ') + QStringLiteral("Orvella") + QString(finales, u' ');
+}
+
+// Every window the program has, with its caption as the user sees it.
+const QHash<QString, QString> &Captions()
+{
+    static const QHash<QString, QString> captions{
+        {"FormPresentacion", "Orvella"},
+        {"FormPrincipal", " Orvella"},
+        {"FormAcercaDe", " Acerca de Orvella"},
+        {"FormCalculadoraMolar", Caption("Calculadora molar", 28)},
+        {"FormTemperatura", Caption("Unidades de temperatura", 23)},
+        {"FormPresion", Caption("Unidades de presión", 31)},
+        {"FormEnergia", Caption("Unidades de energía", 27, 30)},
+    };
+    return captions;
+}
+
+} // namespace
+
+TEST(ListaDeVentanas, CadaVentanaSeAbreConSuNombreYSuTitulo)
+{
+    QSet<QString> vistas;
+    for (const FichaVentana &ficha : ListaVentanas()) {
+        const QString clase = ficha.Clase();
+        SCOPED_TRACE(clase.toStdString());
+        EXPECT_FALSE(vistas.contains(clase)) << "listed twice";
+        vistas.insert(clase);
+        ASSERT_TRUE(Captions().contains(clase)) << "a window without its expected caption here";
+
+        DeLaLista abierta(clase);
+        ASSERT_NE(abierta.ventana(), nullptr);
+        EXPECT_EQ(abierta.ventana()->metaObject(), ficha.clase);
+        EXPECT_EQ(abierta.ventana()->objectName(), clase);
+        EXPECT_EQ(abierta.ventana()->windowTitle(), Captions().value(clase));
+        EXPECT_TRUE(abierta.ventana()->isVisible());
+    }
+    EXPECT_EQ(vistas.size(), Captions().size());
+    EXPECT_EQ(AbrirVentana(QStringLiteral("FormQueNoExiste")), nullptr);
+}
+
+TEST(ListaDeVentanas, SuEntradaDelMenuLaAbre)
+{
+    int conEntrada = 0;
+    for (const FichaVentana &ficha : ListaVentanas()) {
+        if (ficha.entrada == nullptr)
+            continue;
+        ++conEntrada;
+        const QString clase = ficha.Clase();
+        SCOPED_TRACE(clase.toStdString());
+        DeLaLista tabla(QStringLiteral("FormPrincipal"));
+        auto *accion = tabla.control<QAction>(QString::fromUtf8(ficha.entrada));
+        ASSERT_NE(accion, nullptr);
+        EXPECT_TRUE(accion->isEnabled());
+        EXPECT_TRUE(Abiertas(clase).isEmpty());
+        accion->trigger();
+        ASSERT_EQ(Abiertas(clase).size(), 1);
+        EXPECT_EQ(Abiertas(clase).first()->metaObject(), ficha.clase);
+    }
+    EXPECT_GE(conEntrada, 5);
+}

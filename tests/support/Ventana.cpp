@@ -1,0 +1,141 @@
+#include "tests/support/Ventana.h"
+
+#include "shell/Ventanas.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+#include <QTextEdit>
+
+void Procesar()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void CerrarVentanas()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QList<QWidget *> Abiertas(const QString &clase)
+{
+    QList<QWidget *> lista;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == clase && w->isVisible())
+            lista << w;
+    return lista;
+}
+
+void Disparar(QTimer *reloj)
+{
+    ASSERT_NE(reloj, nullptr);
+    ASSERT_TRUE(QMetaObject::invokeMethod(reloj, "timeout"));
+}
+
+Manejo::Manejo(QWidget *ventana) : m_ventana(ventana) {}
+
+void Manejo::Activar()
+{
+    ASSERT_NE(m_ventana, nullptr);
+    m_ventana->show();
+    m_ventana->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(m_ventana));
+}
+
+void Manejo::teclear(const QString &nombre, const QString &teclas)
+{
+    QWidget *c = control(nombre);
+    if (c == nullptr)
+        return;
+    c->setFocus();
+    for (const QChar letra : teclas) {
+        if (letra.unicode() < 0x80) {
+            QTest::keyClick(c, static_cast<char>(letra.unicode()));
+            continue;
+        }
+        // keyClick would take the character for a key code it cannot map.
+        const QString texto(letra);
+        QTest::sendKeyEvent(QTest::Press, c, Qt::Key_unknown, texto, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, c, Qt::Key_unknown, texto, Qt::NoModifier);
+    }
+}
+
+void Manejo::tecla(const QString &nombre, Qt::Key tecla, Qt::KeyboardModifiers modificadores)
+{
+    if (QWidget *c = control(nombre)) {
+        c->setFocus();
+        QTest::keyClick(c, tecla, modificadores);
+    }
+}
+
+void Manejo::clic(const QString &nombre)
+{
+    if (QWidget *c = control(nombre))
+        QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+}
+
+QString Manejo::texto(const QString &nombre) const
+{
+    const QWidget *c = control(nombre);
+    if (const auto *caja = qobject_cast<const QLineEdit *>(c))
+        return caja->text();
+    if (const auto *etiqueta = qobject_cast<const QLabel *>(c))
+        return etiqueta->text();
+    if (const auto *rico = qobject_cast<const QTextEdit *>(c))
+        return rico->toPlainText();
+    if (const auto *lista = qobject_cast<const QComboBox *>(c))
+        return lista->currentText();
+    if (const auto *boton = qobject_cast<const QAbstractButton *>(c))
+        return boton->text();
+    if (const auto *marco = qobject_cast<const QGroupBox *>(c))
+        return marco->title();
+    return {};
+}
+
+QString Manejo::textos(std::initializer_list<const char *> nombres) const
+{
+    QStringList lista;
+    for (const char *n : nombres)
+        lista << texto(QString::fromUtf8(n));
+    return lista.join(u'|');
+}
+
+DeLaLista::DeLaLista(const QString &clase) : Manejo(AbrirVentana(clase))
+{
+    Activar();
+}
+
+DeLaLista::~DeLaLista()
+{
+    CerrarVentanas();
+}
+
+CerradorDeCajas::CerradorDeCajas()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CerradorDeCajas::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::Show) {
+        if (auto *caja = qobject_cast<QMessageBox *>(objeto)) {
+            if (alMostrar)
+                alMostrar(caja);
+            // Closed from its own loop, once it is really up.
+            QMetaObject::invokeMethod(
+                caja,
+                [this, caja] {
+                    caja->accept();
+                    ++m_cerradas;
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return false;
+}

@@ -1,0 +1,34 @@
+#include "widgets/Controles.h"
+
+#include "widgets/Mensajes.h"
+
+#include <QLabel>
+
+QLabel *CrearEtiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &zona)
+{
+    auto *etiqueta = Crear<QLabel>(padre, nombre, zona);
+    etiqueta->setText(texto);
+    return etiqueta;
+}
+
+QFont Fuente(const QString &familia, qreal puntos, bool negrita)
+{
+    QFont fuente(familia);
+    fuente.setPointSizeF(puntos);
+    fuente.setBold(negrita);
+    return fuente;
+}
+
+void Colorear(QWidget *control, const QColor &fondo, const QColor &texto)
+{
+    QPalette paleta = control->palette();
+    paleta.setColor(QPalette::Window, fondo);
+    paleta.setColor(QPalette::WindowText, texto);
+    control->setPalette(paleta);
+    control->setAutoFillBackground(fondo.alpha() != 0);
+}
+
+QString Titulo(const QString &titulo, int blancos, int finales)
+{
+    return titulo + QString(blancos, u' ') + QString::fromUtf8(kTituloAplicacion) + QString(finales, u' ');
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+// Every control of a window is made here, with its parent, its name in the
+// program (its objectName: how the rest of the program and the tests find
+// it) and its place on the window.
+template <class Control> Control *Crear(QWidget *padre, const QString &nombre, const QRect &zona)
+{
+    auto *control = new Control(padre);
+    control->setObjectName(nombre);
+    control->setGeometry(zona);
+    return control;
+}
+
+// The same for what has no place on the window: timers.
+template <class Objeto> Objeto *Crear(QObject *padre, const QString &nombre)
+{
+    auto *objeto = new Objeto(padre);
+    objeto->setObjectName(nombre);
+    return objeto;
+}
+
+QLabel *CrearEtiqueta(QWidget *padre, const QString &nombre, const QString &texto, const QRect &zona);
+
+QFont Fuente(const QString &familia, qreal puntos, bool negrita = false);
+
+// Background and text colour; a transparent background lets the window show
+// through.
+void Colorear(QWidget *control, const QColor &fondo, const QColor &texto);
+
+// A window's caption: its title, a run of `blancos` blanks, the program's
+// name and, on some windows, `finales` more blanks.
+QString Titulo(const QString &titulo, int blancos, int finales = 0);

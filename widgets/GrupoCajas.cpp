@@ -1,0 +1,88 @@
+#include "widgets/GrupoCajas.h"
+
+#include "widgets/Controles.h"
+#include "widgets/FiltroTeclas.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+GrupoCajas::GrupoCajas(QWidget *ventana, std::span<const CajaConversion> cajas, const Calculos::Conversor &conversor)
+    : QObject(ventana), m_definicion(cajas.begin(), cajas.end()), m_conversor(conversor)
+{
+    for (const CajaConversion &c : m_definicion) {
+        auto *caja = Crear<QLineEdit>(ventana, QString::fromUtf8(c.nombre), {c.x, c.y, kAncho, kAlto});
+        caja->setFont(Letra());
+        caja->installEventFilter(this);
+        m_cajas.push_back(caja);
+    }
+}
+
+QLineEdit *GrupoCajas::Caja(int i) const
+{
+    return m_cajas[static_cast<std::size_t>(i)];
+}
+
+QFont GrupoCajas::Letra()
+{
+    return Fuente(QStringLiteral("Arial"), 12);
+}
+
+bool GrupoCajas::eventFilter(QObject *objeto, QEvent *evento)
+{
+    for (std::size_t i = 0; i < m_cajas.size(); ++i) {
+        if (objeto != m_cajas[i])
+            continue;
+        if (evento->type() == QEvent::KeyPress)
+            return Caja_KeyPress(static_cast<int>(i), static_cast<QKeyEvent *>(evento));
+        if (evento->type() == QEvent::KeyRelease)
+            Caja_KeyUp(static_cast<int>(i), static_cast<QKeyEvent *>(evento));
+        break;
+    }
+    return false;
+}
+
+bool GrupoCajas::Caja_KeyPress(int i, QKeyEvent *evento)
+{
+    if (!EsTecleo(evento))
+        return false;
+    const CajaConversion &propia = m_definicion[static_cast<std::size_t>(i)];
+    for (std::size_t otra = 0; otra < m_cajas.size(); ++otra) {
+        if (static_cast<int>(otra) != i && m_definicion[otra].grupo == propia.grupo)
+            m_cajas[otra]->clear();
+    }
+    return AplicarFiltro(Caja(i), evento, propia.filtro);
+}
+
+void GrupoCajas::Caja_KeyUp(int i, QKeyEvent *evento)
+{
+    if (EsSoltarTecleo(evento))
+        Convertir(i);
+}
+
+void GrupoCajas::Convertir(int origen)
+{
+    if (!LeerNumero(Caja(origen)))
+        return;
+    // Each write may change what a later one reads (a rounded box, a value
+    // snapped by a watcher), so every value is read right before its write.
+    for (const Calculos::PasoConversion &paso : m_conversor.plan(origen)) {
+        const auto x = LeerNumero(Caja(paso.fuente));
+        if (!x) {
+            Caja(paso.destino)->clear();
+            continue;
+        }
+        EscribirNumero(Caja(paso.destino), m_conversor.valor(paso.fuente, paso.destino, *x));
+    }
+}
+
+QLabel *EtiquetaDeCaja(QWidget *padre, const char *nombre, const QString &texto, int x, int y)
+{
+    auto *etiqueta = CrearEtiqueta(padre, QString::fromUtf8(nombre), texto, {x, y, 0, GrupoCajas::kAlto});
+    etiqueta->setFont(GrupoCajas::Letra());
+    etiqueta->adjustSize();
+    etiqueta->setFixedHeight(GrupoCajas::kAlto);
+    return etiqueta;
+}
