@@ -99,7 +99,7 @@ struct VolumenPartida {
 // by the pair of units (molar, mass or percent desired; molar or mass stock).
 // 0 when either concentration has no unit. Nothing when the pair divides by
 // 0 (a stock concentration of 0, or a molar mass of 0 where it is needed)
-// or the result does not fit a double; the window then shows no result.
+// or the arithmetic overflows; the window then shows no result.
 std::optional<VolumenPartida> VolumenDePartida(const Cantidad &deseada, const Cantidad &partida, double litros,
                                                double pm);
 

@@ -19,13 +19,14 @@ struct DatosReaccion {
 
 // Grams of product the reagent mass can give, unrounded:
 // masaReactivo x pmProducto x coefProducto / (coefReactivo x pmReactivo).
-// Nothing when a coefficient or molar mass of the reagent is 0 or the
-// quotient does not fit a double; a product coefficient or reagent mass of 0
-// gives a theoretical mass of 0, which has no yield.
+// Nothing when the reagent's coefficient or molar mass is 0 (a "0,0" gets
+// past the check on leaving the box) or the arithmetic overflows; a product
+// coefficient or reagent mass of 0 gives a theoretical mass of 0, which has
+// no yield.
 std::optional<double> MasaTeoricaProducto(const DatosReaccion &d);
 
 // masaProducto x 100 / masaTeorica, rounded to 2 decimals. Nothing when the
-// theoretical mass is 0 or the quotient does not fit a double.
+// theoretical mass is 0 or the quotient overflows.
 std::optional<double> PorcentajeRendimiento(double masaProducto, double masaTeorica);
 
 // Decided on the yield as shown (rounded): exactly 100 is accepted.

@@ -225,7 +225,9 @@ TEST(Disolucion, VolumenDePartidaMostrado)
         {"M from g/l", Deseada("M", 0.1), Partida("g/l", 58.442), Litros("ml", 500), 58.442, 50, "ml", false},
         {"g/l from M", Deseada("g/l", 5.8442), Partida("M", 1), Litros("l", 1), 58.442, 100, "ml", false},
         {"g/l from g/l", Deseada("mg/l", 100), Partida("g/l", 1), Litros("ml", 500), 58.442, 50, "ml", false},
-        {"stock in mg/l", Deseada("mg/l", 1), Partida("mg/l", 10), Litros("l", 1), 0, 100, "ml", false},
+        // Pm 0 only matters where it divides.
+        {"molar pair with Pm 0", Deseada("M", 0.1), Partida("M", 1), Litros("ml", 500), 0, 50, "ml", false},
+        {"stock in mg/l, Pm 0", Deseada("mg/l", 1), Partida("mg/l", 10), Litros("l", 1), 0, 100, "ml", false},
         {"10 % from 1 M of Pm 100", Deseada("%", 10), Partida("M", 1), Litros("ml", 500), 100, 500, "ml", false},
         {"1 % from 100 g/l", Deseada("%", 1), Partida("g/l", 100), Litros("ml", 100), 0, 10, "ml", false},
         // Too much stock is reported, and the volume is still shown in litres.
@@ -275,16 +277,6 @@ TEST(Disolucion, DivisorNuloNoDaVolumenDePartida)
     };
     for (const Caso &c : casos)
         EXPECT_FALSE(VolumenDePartida(c.deseada, c.partida, 0.5, c.pm)) << c.nombre;
-}
-
-TEST(Disolucion, MasaMolarNulaNoImportaSiNoDivide)
-{
-    const auto molar = VolumenDePartida(Deseada("M", 0.1), Partida("M", 1), 0.5, 0);
-    ASSERT_TRUE(molar);
-    EXPECT_DOUBLE_EQ(molar->litros, 0.05);
-    const auto masica = VolumenDePartida(Deseada("g/l", 1), Partida("g/l", 10), 0.5, 0);
-    ASSERT_TRUE(masica);
-    EXPECT_DOUBLE_EQ(masica->litros, 0.05);
 }
 
 TEST(Escalado, UmbralesDeMasa)
