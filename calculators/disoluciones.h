@@ -46,8 +46,9 @@ static_assert(kUnidadesConcInicial.size() == 6 && kUnidadesConcFinal.size() == 7
 static_assert(kUnidadesConcInicial[kConcInicialAlCargar].texto == "M");
 static_assert(kUnidadesConcFinal[kConcFinalAlCargar].texto == "M");
 static_assert(kUnidadesVolumen[kVolumenAlCargar].texto == "ml");
-// The stock solution has no percent entry: a percent is never compared.
-static_assert(kUnidadesConcFinal[3].magnitud == Magnitud::Porcentaje);
+// Only the desired concentration can be a percent; the stock list has none.
+static_assert(kUnidadesConcFinal[3].magnitud == Magnitud::Porcentaje &&
+              kUnidadesConcInicial[3].magnitud == Magnitud::Masica);
 
 // Results are shown with this many decimals.
 inline constexpr int kDecimalesDisolucion = 3;
