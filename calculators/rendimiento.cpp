@@ -1,0 +1,38 @@
+#include "calculators/rendimiento.h"
+
+#include "core/numeros.h"
+
+#include <cmath>
+
+namespace Calculos {
+
+namespace {
+
+std::optional<double> Finito(double v)
+{
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+std::optional<double> MasaTeoricaProducto(const DatosReaccion &d)
+{
+    return Finito(d.masaReactivo * d.pmProducto * d.coefProducto / (d.coefReactivo * d.pmReactivo));
+}
+
+std::optional<double> PorcentajeRendimiento(double masaProducto, double masaTeorica)
+{
+    const std::optional<double> r = Finito(masaProducto * 100.0 / masaTeorica);
+    if (!r)
+        return std::nullopt;
+    return Redondear(*r, kDecimalesRendimiento);
+}
+
+bool RendimientoMayorDe100(double rendimientoMostrado)
+{
+    return rendimientoMostrado > 100.0;
+}
+
+} // namespace Calculos
