@@ -231,9 +231,10 @@ struct Paso {
 // hour, wrapping between 0 and 23.
 Paso PasoHora(std::optional<double> hora, Sentido sentido);
 
-// UpDown2 and UpDown4: one minute, borrowing from a positive hour below 0 and
-// carrying into the hour past 59. A carry does not wrap the hour (23 h 59 min
-// gives 24 h 0 min); an hour box that is not a number is carried into as 0.
+// UpDown2 and UpDown4: one minute. Down from 0 borrows an hour, but only from
+// a positive hour; up from 59 carries one into the hour. A carry does not wrap
+// the hour (23 h 59 min gives 24 h 0 min); an hour box that is not a number is
+// carried into as if it held 0.
 Paso PasoMinuto(std::optional<double> minutos, std::optional<double> hora, Sentido sentido);
 
 // UpDown6 and UpDown9: ten minutes, borrowing and carrying as PasoMinuto.
