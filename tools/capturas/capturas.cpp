@@ -3,6 +3,7 @@
 // Usage: orvella_capturas [output folder]
 
 #include "shell/Ventanas.h"
+#include "widgets/Procesador.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
 
