@@ -5,7 +5,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize bench format format-check screenshots clean
+.PHONY: all deps build run test sanitize bench format format-check screenshots package clean
 
 all: build
 
@@ -36,6 +36,10 @@ sanitize: deps
 bench: build
 	cmake --build $(BUILD) --target orvella_bench -j$(JOBS)
 	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+
+# A Debian package, build/orvella_<version>_<arch>.deb, installing under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 screenshots: build
 	./$(BUILD)/tools/orvella_capturas docs/screenshots
