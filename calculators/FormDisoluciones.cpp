@@ -26,19 +26,21 @@ using Calculos::Cantidad;
 
 namespace {
 
+// Paragraphs a little closer than the default, so the whole text shows at once.
 const char *const kAyuda = R"(
-<p align="justify">La concentración de una disolución es la cantidad de soluto presente en una cantidad dada de
-disolución o de disolvente.</p>
-<p align="justify">El porcentaje en masa o peso porcentual de soluto en relación a la masa total de la disolución se
-define como:</p>
-<p align="center" style="white-space:pre-wrap"><b>Porcentaje en masa  =  masa de soluto x 100 / masa de disolución</b></p>
-<p align="justify" style="font-size:8pt">En Orvella se hace siempre la aproximación de tomar la densidad de la
-disolución final igual a 1 g/ml.</p>
-<p align="justify">La molaridad (M) se define como el número de moles de soluto en un litro de disolución, por lo que
-su unidad es mol/l.</p>
-<p align="center" style="white-space:pre-wrap"><b>Molaridad  =  moles de soluto / litros de disolución</b></p>
-<p align="justify">También suele expresarse la concentración de soluto en una disolución como la cantidad (masa) de
-soluto por unidad de volumen de la disolución: g/l, mg/l, &#956;g/l, etc.</p>
+<p align="justify" style="margin-top:5px; margin-bottom:5px">La concentración de una disolución es la cantidad de
+soluto presente en una cantidad dada de disolución o de disolvente.</p>
+<p align="justify" style="margin-top:5px; margin-bottom:5px">El porcentaje en masa o peso porcentual de soluto en
+relación a la masa total de la disolución se define como:</p>
+<p align="center" style="margin-top:5px; margin-bottom:5px; white-space:pre-wrap"><b>Porcentaje en masa  =  masa de soluto x 100 / masa de disolución</b></p>
+<p align="justify" style="margin-top:5px; margin-bottom:5px; font-size:8pt">En Orvella se hace siempre la
+aproximación de tomar la densidad de la disolución final igual a 1 g/ml.</p>
+<p align="justify" style="margin-top:5px; margin-bottom:5px">La molaridad (M) se define como el número de moles de
+soluto en un litro de disolución, por lo que su unidad es mol/l.</p>
+<p align="center" style="margin-top:5px; margin-bottom:5px; white-space:pre-wrap"><b>Molaridad  =  moles de soluto / litros de disolución</b></p>
+<p align="justify" style="margin-top:5px; margin-bottom:5px">También suele expresarse la concentración de soluto en
+una disolución como la cantidad (masa) de soluto por unidad de volumen de la disolución: g/l, mg/l, &#956;g/l,
+etc.</p>
 )";
 
 const QString kMayorQueLaDePartida =

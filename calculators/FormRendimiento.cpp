@@ -52,20 +52,25 @@ FormRendimiento::FormRendimiento(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void FormRendimiento::crearControles()
 {
+    // The column headings stand over the middle of their columns.
+    const Qt::Alignment columna = Qt::AlignHCenter | Qt::AlignBottom;
+    const Qt::Alignment fila = Qt::AlignLeft | Qt::AlignVCenter;
     struct Rotulo {
         const char *nombre;
         const char *texto;
         QRect zona;
+        Qt::Alignment alineacion;
     };
-    constexpr Rotulo rotulos[] = {
-        {"Label1", "Reactivo limitante", {130, 14, 180, 20}},
-        {"Label2", "Producto", {330, 14, 180, 20}},
-        {"Label5", "Fórmula:", {20, 48, 100, 20}},
-        {"Label6", "Coeficiente:", {20, 92, 100, 20}},
-        {"Label7", "masa(g):", {20, 132, 100, 20}},
+    const Rotulo rotulos[] = {
+        {"Label1", "Reactivo limitante", {130, 14, 180, 20}, columna},
+        {"Label2", "Producto", {330, 14, 180, 20}, columna},
+        {"Label5", "Fórmula:", {20, 48, 100, 20}, fila},
+        {"Label6", "Coeficiente:", {20, 92, 100, 20}, fila},
+        {"Label7", "masa(g):", {20, 132, 100, 20}, fila},
     };
     for (const Rotulo &r : rotulos)
-        CrearEtiqueta(this, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona);
+        CrearEtiqueta(this, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona)
+            ->setAlignment(r.alineacion);
 
     for (auto [caja, nombre, x] : {std::tuple{&ui.BoxFormulaEmpReact, "BoxFormulaEmpReact", 130},
                                    std::tuple{&ui.BoxFormulaEmpProd, "BoxFormulaEmpProd", 330}}) {
@@ -102,8 +107,8 @@ void FormRendimiento::crearControles()
     const QFont resultado = Fuente(QStringLiteral("Arial"), 11, true);
     const QColor azulOscuro(0, 0, 128);
     QLabel *rotulo =
-        CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("% de rendimiento   ="), {20, 186, 200, 24});
-    ui.LabelRendimiento = CrearEtiqueta(this, QStringLiteral("LabelRendimiento"), QString(), {225, 186, 140, 24});
+        CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("% de rendimiento   ="), {20, 186, 158, 24});
+    ui.LabelRendimiento = CrearEtiqueta(this, QStringLiteral("LabelRendimiento"), QString(), {182, 186, 160, 24});
     for (QLabel *etiqueta : {rotulo, ui.LabelRendimiento}) {
         etiqueta->setFont(resultado);
         Colorear(etiqueta, Qt::transparent, azulOscuro);
