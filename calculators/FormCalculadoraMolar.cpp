@@ -375,12 +375,7 @@ void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
 
 void FormCalculadoraMolar::Porcent_LostFocus(int n, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(ui.Porcent[n], *evento, [this, n] {
-        if (ui.Porcent[n]->text() != u"0")
-            return true;
-        MostrarError(this, QStringLiteral("Error."));
-        return false;
-    });
+    m_guardia->AlPerderFocoSinCero(ui.Porcent[n], *evento);
 }
 
 void FormCalculadoraMolar::cbCalcular_Click()

@@ -22,6 +22,10 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include <iterator>
+#include <span>
+#include <tuple>
+
 using Calculos::Cantidad;
 
 namespace {
@@ -259,8 +263,11 @@ void FormDisoluciones::CalcularDisol()
                                *LeerNumero(ui.TextVolumen))
             .valor;
     std::optional<Cantidad> partida;
-    if (ui.OptionDisol->isChecked() && !(partida = LeerPartida()))
-        return;
+    if (ui.OptionDisol->isChecked()) {
+        partida = LeerPartida();
+        if (!partida)
+            return;
+    }
     const Cantidad deseada =
         Calculos::CantidadBase(Calculos::kUnidadesConcFinal, Posicion(ui.ComboConcFinal, Calculos::kUnidadesConcFinal),
                                *LeerNumero(ui.TextConcFinal));
@@ -457,12 +464,7 @@ void FormDisoluciones::TextConcInicial_LostFocus(QFocusEvent *evento)
 
 void FormDisoluciones::TextDensidad_LostFocus(QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(ui.TextDensidad, *evento, [this] {
-        if (ui.TextDensidad->text() != u"0")
-            return true;
-        MostrarError(this, QStringLiteral("Error."));
-        return false;
-    });
+    m_guardia->AlPerderFocoSinCero(ui.TextDensidad, *evento);
 }
 
 void FormDisoluciones::cbCalcular_Click()

@@ -20,6 +20,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -309,12 +310,7 @@ bool FormRendimiento::Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento)
 
 void FormRendimiento::Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(caja, *evento, [this, caja] {
-        if (caja->text() != u"0")
-            return true;
-        MostrarError(this, QStringLiteral("Error."));
-        return false;
-    });
+    m_guardia->AlPerderFocoSinCero(caja, *evento);
 }
 
 void FormRendimiento::cbCalcular_Click()
