@@ -55,26 +55,6 @@ TEST(CajaFormula, TamanoDeLoQueSeTecleaDespues)
     EXPECT_EQ(cursor.charFormat().fontPointSize(), CajaFormula::kTamanoBase);
 }
 
-TEST(CajaFormula, TamanoSegunLaTecla)
-{
-    CajaFormula caja;
-    caja.show();
-    caja.setFocus();
-    // Each key sizes its own character: only digits are small.
-    const QString teclas = QStringLiteral("Na2(é 0");
-    for (const QChar t : teclas) {
-        caja.TamanoSegunTecla(QString(t));
-        QTest::sendKeyEvent(QTest::Click, &caja, Qt::Key_unknown, QString(t), Qt::NoModifier);
-    }
-    ASSERT_EQ(caja.Texto(), teclas);
-    const qreal esperado[] = {14, 14, 8, 14, 14, 14, 8};
-    QTextCursor cursor(caja.document());
-    for (int i = 0; i < 7; ++i) {
-        cursor.setPosition(i + 1);
-        EXPECT_EQ(cursor.charFormat().fontPointSize(), esperado[i]) << i;
-    }
-}
-
 TEST(CajaFormula, UnaLineaQueCabeYTabuladorQueSale)
 {
     QWidget ventana;

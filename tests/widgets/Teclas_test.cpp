@@ -44,21 +44,3 @@ TEST(Teclas, QueTeclasEscribenEnUnaCaja)
     const QKeyEvent repetida(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
     EXPECT_FALSE(EsSoltarTecleo(&repetida));
 }
-
-TEST(Teclas, EnterDeCualquierTeclado)
-{
-    struct Caso {
-        int tecla;
-        Qt::KeyboardModifiers modificadores;
-        bool enter;
-    };
-    const Caso casos[] = {
-        {Qt::Key_Return, Qt::NoModifier, true},    {Qt::Key_Enter, Qt::KeypadModifier, true},
-        {Qt::Key_Return, Qt::ShiftModifier, true}, {Qt::Key_Return, Qt::ControlModifier, true},
-        {Qt::Key_M, Qt::NoModifier, false},        {Qt::Key_Space, Qt::NoModifier, false},
-    };
-    for (const Caso &c : casos) {
-        const QKeyEvent pulsar(QEvent::KeyPress, c.tecla, c.modificadores, QStringLiteral("\r"));
-        EXPECT_EQ(EsEnter(&pulsar), c.enter) << c.tecla;
-    }
-}
