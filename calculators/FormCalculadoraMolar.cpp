@@ -33,11 +33,6 @@ const char *const kInformacion =
     "<sub>2</sub> debe escribirse desarrollada, MgP<sub>2</sub>H<sub>4</sub>O<sub>10</sub>. Las cifras que "
     "se teclean salen más pequeñas, como subíndices.</p>";
 
-bool EsEnter(const QKeyEvent *evento)
-{
-    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-}
-
 template <std::size_t N> int Fila(const std::array<QLineEdit *, N> &cajas, const QObject *objeto)
 {
     for (std::size_t n = 0; n < N; ++n)
@@ -331,8 +326,7 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
             CalcularMolar();
         return false;
     }
-    ui.BoxFormulaEmp->TamanoSiguiente(clase == CajaFormula::ClaseTecla::Digito ? CajaFormula::kTamanoIndice
-                                                                               : CajaFormula::kTamanoSimbolo);
+    ui.BoxFormulaEmp->TamanoSegunTecla(t);
     BorrarResultados();
     return false;
 }
@@ -381,12 +375,7 @@ void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
 
 void FormCalculadoraMolar::Porcent_LostFocus(int n, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(ui.Porcent[n], *evento, [this, n] {
-        if (ui.Porcent[n]->text() != u"0")
-            return true;
-        MostrarError(this, QStringLiteral("Error."));
-        return false;
-    });
+    m_guardia->AlPerderFocoSinCero(ui.Porcent[n], *evento);
 }
 
 void FormCalculadoraMolar::cbCalcular_Click()

@@ -51,6 +51,11 @@ void CajaFormula::TamanoSiguiente(qreal puntos)
     setFontPointSize(puntos);
 }
 
+void CajaFormula::TamanoSegunTecla(const QString &texto)
+{
+    TamanoSiguiente(Clasificar(texto) == ClaseTecla::Digito ? kTamanoIndice : kTamanoSimbolo);
+}
+
 void CajaFormula::Vaciar()
 {
     clear();

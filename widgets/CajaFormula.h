@@ -28,6 +28,10 @@ public:
     // Point size of whatever is typed next at the caret.
     void TamanoSiguiente(qreal puntos);
 
+    // The size for the character a key is about to type: small for a digit,
+    // large for anything else.
+    void TamanoSegunTecla(const QString &texto);
+
     // Empties the box and goes back to the base size.
     void Vaciar();
 };

@@ -1,6 +1,9 @@
 #include "widgets/GuardiaFoco.h"
 
+#include "widgets/Mensajes.h"
+
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -29,6 +32,16 @@ void GuardiaFoco::AlPerderFoco(QWidget *campo, const QFocusEvent &evento, Compro
     QMetaObject::invokeMethod(
         this, [this, vigilado, comprobar = std::move(comprobar), tanda] { Comprobar(vigilado, comprobar, tanda); },
         Qt::QueuedConnection);
+}
+
+void GuardiaFoco::AlPerderFocoSinCero(QLineEdit *campo, const QFocusEvent &evento)
+{
+    AlPerderFoco(campo, evento, [campo] {
+        if (campo->text() != u"0")
+            return true;
+        MostrarError(campo->window(), QStringLiteral("Error."));
+        return false;
+    });
 }
 
 void GuardiaFoco::Comprobar(const QPointer<QWidget> &campo, const Comprobacion &comprobar, unsigned tanda)

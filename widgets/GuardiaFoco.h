@@ -6,6 +6,7 @@
 #include <functional>
 
 class QFocusEvent;
+class QLineEdit;
 class QWidget;
 
 // "Check a field when the user leaves it; if the check fails, show why and
@@ -28,6 +29,10 @@ public:
     explicit GuardiaFoco(QObject *padre);
 
     void AlPerderFoco(QWidget *campo, const QFocusEvent &evento, Comprobacion comprobar);
+
+    // The check of the number boxes that may not be left saying exactly
+    // "0": the error "Error.", and the text stays.
+    void AlPerderFocoSinCero(QLineEdit *campo, const QFocusEvent &evento);
 
     static bool LoHizoElUsuario(const QFocusEvent &evento);
 

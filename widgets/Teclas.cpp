@@ -28,6 +28,11 @@ bool EsTecleo(const QKeyEvent *evento)
     return t == u"\b" || t == u"\r" || t.front().isPrint();
 }
 
+bool EsEnter(const QKeyEvent *evento)
+{
+    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+}
+
 bool EsSoltarTecleo(const QKeyEvent *evento)
 {
     constexpr int kModificadores[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta};

@@ -8,6 +8,9 @@ class QKeyEvent;
 // around or leave the text alone.
 bool EsTecleo(const QKeyEvent *evento);
 
+// Enter, from the main keyboard or the keypad, whatever the modifiers.
+bool EsEnter(const QKeyEvent *evento);
+
 // A key release that may follow typing: not an auto-repeat, not Tab (its
 // release lands in the box the focus went to, which the user did not type
 // in) and not a bare modifier key.

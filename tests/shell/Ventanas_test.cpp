@@ -25,6 +25,8 @@ const QHash<QString, QString> &Captions()
         {"FormPrincipal", " Orvella"},
         {"FormAcercaDe", " Acerca de Orvella"},
         {"FormCalculadoraMolar", Caption("Calculadora molar", 28)},
+        {"FormDisoluciones", Caption("Disoluciones", 38)},
+        {"FormRendimiento", Caption("Rendimiento de reacción", 21)},
         {"FormTemperatura", Caption("Unidades de temperatura", 23)},
         {"FormPresion", Caption("Unidades de presión", 31)},
         {"FormEnergia", Caption("Unidades de energía", 27, 30)},

@@ -22,3 +22,11 @@ QStringList RegistroMensajes::textos() const
         lista << m.texto;
     return lista;
 }
+
+QStringList RegistroMensajes::vistos() const
+{
+    QStringList lista;
+    for (const MensajeMostrado &m : mensajes)
+        lista << m.titulo + (m.icono == Icono::Error ? QStringLiteral(" (x): ") : QStringLiteral(": ")) + m.texto;
+    return lista;
+}

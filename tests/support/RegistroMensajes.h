@@ -29,6 +29,9 @@ public:
     std::function<void(const MensajeMostrado &)> alMostrar;
 
     QStringList textos() const;
+    // Each message as the user sees it: "Error (x): Error." for the title
+    // "Error" with the error icon, "Orvella: Valores no válidos." without it.
+    QStringList vistos() const;
 
 private:
     ManejadorMensajes m_anterior;

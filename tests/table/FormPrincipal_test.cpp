@@ -286,8 +286,8 @@ TEST_F(TablaTest, ElMenuCompleto)
     const QStringList esperado{
         "1 Calculos \"Cálculos\" on",
         "2 CalculadoraMolar \"Calculadora molar\" on",
-        "2 Disoluciones \"Disoluciones\" off",
-        "2 Rendimientos \"Rendimientos\" off",
+        "2 Disoluciones \"Disoluciones\" on",
+        "2 Rendimientos \"Rendimientos\" on",
         "2 ConversionUnidades \"Unidades\" on",
         "3 Temperatura \"Temperatura\" on",
         "3 Energia \"Energía\" on",

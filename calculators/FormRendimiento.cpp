@@ -1,0 +1,336 @@
+#include "calculators/FormRendimiento.h"
+
+#include "core/formula.h"
+#include "core/numeros.h"
+#include "widgets/Ayuda.h"
+#include "widgets/BotonesImagen.h"
+#include "widgets/CajaFormula.h"
+#include "widgets/Controles.h"
+#include "widgets/FiltroTeclas.h"
+#include "widgets/GuardiaFoco.h"
+#include "widgets/Mensajes.h"
+#include "widgets/Teclas.h"
+#include "widgets/TextosNumericos.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+const char *const kAyuda = R"(
+<p align="justify">Cuando se lleva a cabo una reacción, los reactivos no suelen estar en las proporciones exactas que
+indica la ecuación ajustada. El <b>reactivo limitante</b> es el que se consume primero: cuando se acaba, la reacción
+se detiene, y por eso limita la cantidad de producto que se forma. Los demás son <b>reactivos en exceso</b>: parte de
+ellos queda sin reaccionar.</p>
+<p align="justify">El <b>rendimiento teórico</b> es la cantidad de producto que se obtendría si reaccionara todo el
+reactivo limitante, según la ecuación ajustada. El <b>rendimiento real</b> es la cantidad de producto que se obtiene
+de hecho, casi siempre menor. El <b>porcentaje de rendimiento</b> relaciona ambos:</p>
+<p align="center" style="white-space:pre-wrap">% de rendimiento  =  rendimiento real x 100 / rendimiento teórico</p>
+)";
+
+const QString kFormulaMolecular = QStringLiteral("Introduzca la fórmula molecular.");
+
+} // namespace
+
+FormRendimiento::FormRendimiento(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FormRendimiento"));
+    setWindowTitle(Titulo(QStringLiteral("Rendimiento de reacción"), 21));
+    setFont(Fuente(QStringLiteral("Arial"), 9));
+    setFixedSize(540, 296);
+
+    m_guardia = new GuardiaFoco(this);
+    crearControles();
+    conectar();
+}
+
+void FormRendimiento::crearControles()
+{
+    // The column headings stand over the middle of their columns.
+    const Qt::Alignment columna = Qt::AlignHCenter | Qt::AlignBottom;
+    const Qt::Alignment fila = Qt::AlignLeft | Qt::AlignVCenter;
+    struct Rotulo {
+        const char *nombre;
+        const char *texto;
+        QRect zona;
+        Qt::Alignment alineacion;
+    };
+    const Rotulo rotulos[] = {
+        {"Label1", "Reactivo limitante", {130, 14, 180, 20}, columna},
+        {"Label2", "Producto", {330, 14, 180, 20}, columna},
+        {"Label5", "Fórmula:", {20, 48, 100, 20}, fila},
+        {"Label6", "Coeficiente:", {20, 92, 100, 20}, fila},
+        {"Label7", "masa(g):", {20, 132, 100, 20}, fila},
+    };
+    for (const Rotulo &r : rotulos)
+        CrearEtiqueta(this, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona)
+            ->setAlignment(r.alineacion);
+
+    for (auto [caja, nombre, x] : {std::tuple{&ui.BoxFormulaEmpReact, "BoxFormulaEmpReact", 130},
+                                   std::tuple{&ui.BoxFormulaEmpProd, "BoxFormulaEmpProd", 330}}) {
+        *caja = new CajaFormula(this);
+        (*caja)->setObjectName(QString::fromUtf8(nombre));
+        (*caja)->setGeometry(x, 40, 180, (*caja)->height());
+    }
+
+    struct Caja {
+        QLineEdit *&caja;
+        const char *nombre;
+        QRect zona;
+    };
+    const Caja cajas[] = {
+        {ui.TextCoefReact, "TextCoefReact", {130, 88, 60, 26}},
+        {ui.TextCoefProd, "TextCoefProd", {330, 88, 60, 26}},
+        {ui.TextMasaReact, "TextMasaReact", {130, 128, 120, 26}},
+        {ui.TextMasaProd, "TextMasaProd", {330, 128, 120, 26}},
+        {ui.PmReactivo, "PmReactivo", {}},
+        {ui.PmProducto, "PmProducto", {}},
+        {ui.MasaTeoricaProducto, "MasaTeoricaProducto", {}},
+    };
+    for (const Caja &c : cajas)
+        c.caja = Crear<QLineEdit>(this, QString::fromUtf8(c.nombre), c.zona);
+    m_numeros = {ui.TextCoefReact, ui.TextCoefProd, ui.TextMasaReact, ui.TextMasaProd};
+    ui.TextCoefReact->setText(QStringLiteral("1"));
+    ui.TextCoefReact->setToolTip(QStringLiteral("Coeficiente estequiométrico del reactivo en la ecuación balanceada."));
+    ui.TextCoefProd->setText(QStringLiteral("1"));
+    ui.TextCoefProd->setToolTip(QStringLiteral("Coeficiente estequiométrico del producto en la ecuación balanceada."));
+    // Working storage: the molar masses and the theoretical mass.
+    for (QLineEdit *oculta : {ui.PmReactivo, ui.PmProducto, ui.MasaTeoricaProducto})
+        oculta->hide();
+
+    const QFont resultado = Fuente(QStringLiteral("Arial"), 11, true);
+    const QColor azulOscuro(0, 0, 128);
+    QLabel *rotulo =
+        CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("% de rendimiento   ="), {20, 186, 158, 24});
+    ui.LabelRendimiento = CrearEtiqueta(this, QStringLiteral("LabelRendimiento"), QString(), {182, 186, 160, 24});
+    for (QLabel *etiqueta : {rotulo, ui.LabelRendimiento}) {
+        etiqueta->setFont(resultado);
+        Colorear(etiqueta, Qt::transparent, azulOscuro);
+    }
+
+    ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
+    ui.cbCalcular->move(378, 240);
+    ui.Borrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("Borrar"), this);
+    ui.Borrar->move(430, 240);
+    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
+    ui.Informacion->move(482, 240);
+
+    // Over the data and the result when shown.
+    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {10, 10, 520, 222},
+                                      Fuente(QStringLiteral("Arial"), 10));
+}
+
+void FormRendimiento::conectar()
+{
+    connect(ui.cbCalcular, &QPushButton::clicked, this, &FormRendimiento::cbCalcular_Click);
+    connect(ui.Borrar, &QPushButton::clicked, this, &FormRendimiento::Borrar_Click);
+    connect(ui.Informacion, &QPushButton::clicked, this, &FormRendimiento::Informacion_Click);
+
+    // A yield shown always belongs to the data beside it.
+    for (CajaFormula *formula : {ui.BoxFormulaEmpReact, ui.BoxFormulaEmpProd}) {
+        connect(formula, &QTextEdit::textChanged, ui.LabelRendimiento, &QLabel::clear);
+        formula->installEventFilter(this);
+    }
+    for (QLineEdit *caja : m_numeros) {
+        connect(caja, &QLineEdit::textChanged, ui.LabelRendimiento, &QLabel::clear);
+        caja->installEventFilter(this);
+    }
+}
+
+bool FormRendimiento::eventFilter(QObject *objeto, QEvent *evento)
+{
+    auto *caja = qobject_cast<QLineEdit *>(objeto);
+    switch (evento->type()) {
+    case QEvent::KeyPress:
+        if (caja != nullptr)
+            return Numero_KeyPress(caja, static_cast<QKeyEvent *>(evento));
+        return Formula_KeyPress(qobject_cast<CajaFormula *>(objeto), static_cast<QKeyEvent *>(evento));
+    case QEvent::FocusOut:
+        if (caja != nullptr)
+            Numero_LostFocus(caja, static_cast<QFocusEvent *>(evento));
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void FormRendimiento::Calcular()
+{
+    ui.RichTextBox1->hide();
+    if (!DatosCompletos() || !MasasMolares())
+        return;
+    ui.cbCalcular->setEnabled(false);
+    MostrarRendimiento();
+}
+
+// Both formulas, then each number box: empty ones only take the focus, the
+// ones that are not numbers are reported.
+bool FormRendimiento::DatosCompletos()
+{
+    if (ui.BoxFormulaEmpReact->Texto().isEmpty()) {
+        Avisar(QStringLiteral("Introduzca la fórmula molecular del reactivo limitante."), ui.BoxFormulaEmpReact);
+        return false;
+    }
+    if (ui.BoxFormulaEmpProd->Texto().isEmpty()) {
+        Avisar(QStringLiteral("Introduzca la fórmula molecular del producto."), ui.BoxFormulaEmpProd);
+        return false;
+    }
+    const auto vacia =
+        std::find_if(m_numeros.begin(), m_numeros.end(), [](QLineEdit *c) { return c->text().isEmpty(); });
+    if (vacia != m_numeros.end()) {
+        (*vacia)->setFocus();
+        return false;
+    }
+    const char *const mensajes[] = {
+        "El valor dado al coeficiente del reactivo no es válido.",
+        "El valor dado al coeficiente del producto no es válido.",
+        "El valor dado a la masa del reactivo no es válido.",
+        "El valor dado a la masa del producto no es válido.",
+    };
+    for (std::size_t n = 0; n < m_numeros.size(); ++n) {
+        if (!EsTextoNumerico(m_numeros[n]->text())) {
+            Avisar(QString::fromUtf8(mensajes[n]), m_numeros[n]);
+            ui.LabelRendimiento->clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+// The product's first: a refused formula is reported on its own box.
+bool FormRendimiento::MasasMolares()
+{
+    EscribirNumero(ui.PmProducto, Calculos::Redondear(MasaMolecularProd(), Calculos::kDecimalesMasaMolarReaccion));
+    if (LeerNumero(ui.PmProducto).value_or(0.0) == 0.0) {
+        MostrarError(this, kFormulaMolecular);
+        ui.BoxFormulaEmpProd->setFocus();
+        return false;
+    }
+    EscribirNumero(ui.PmReactivo, Calculos::Redondear(MasaMolecularReact(), Calculos::kDecimalesMasaMolarReaccion));
+    if (LeerNumero(ui.PmReactivo).value_or(0.0) == 0.0) {
+        MostrarError(this, kFormulaMolecular);
+        ui.BoxFormulaEmpReact->setFocus();
+        return false;
+    }
+    return true;
+}
+
+// A reagent coefficient typed as "0,0" (the check on leaving the box stops
+// only "0"), or a theoretical mass of 0, has no yield: the result stays empty
+// and nothing is said.
+void FormRendimiento::MostrarRendimiento()
+{
+    const Calculos::DatosReaccion datos{
+        .coefReactivo = *LeerNumero(ui.TextCoefReact),
+        .coefProducto = *LeerNumero(ui.TextCoefProd),
+        .masaReactivo = *LeerNumero(ui.TextMasaReact),
+        .pmReactivo = *LeerNumero(ui.PmReactivo),
+        .pmProducto = *LeerNumero(ui.PmProducto),
+    };
+    ui.MasaTeoricaProducto->clear();
+    if (const auto teorica = Calculos::MasaTeoricaProducto(datos))
+        EscribirNumero(ui.MasaTeoricaProducto, *teorica);
+    const std::optional<double> teorica = LeerNumero(ui.MasaTeoricaProducto);
+    const std::optional<double> rendimiento =
+        teorica ? Calculos::PorcentajeRendimiento(*LeerNumero(ui.TextMasaProd), *teorica) : std::nullopt;
+    if (!rendimiento) {
+        ui.LabelRendimiento->clear();
+        return;
+    }
+    ui.LabelRendimiento->setText(TextoDeNumero(*rendimiento));
+    // Judged on the figure as shown, which stays.
+    if (Calculos::RendimientoMayorDe100(NumeroDeTexto(ui.LabelRendimiento->text()).value_or(0.0)))
+        MostrarError(this, QStringLiteral("El rendimiento no puede ser mayor de 100."));
+}
+
+double FormRendimiento::MasaMolecularReact()
+{
+    return MasaMolecularDe(ui.BoxFormulaEmpReact);
+}
+
+double FormRendimiento::MasaMolecularProd()
+{
+    return MasaMolecularDe(ui.BoxFormulaEmpProd);
+}
+
+// An unknown symbol has no message of its own here: the calculation then
+// asks for the formula.
+double FormRendimiento::MasaMolecularDe(CajaFormula *caja)
+{
+    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(caja->Texto().toStdString());
+    switch (analisis.error) {
+    case Calculos::ErrorFormula::Ninguno:
+        return analisis.masa;
+    case Calculos::ErrorFormula::Vacia:
+        return 0.0;
+    case Calculos::ErrorFormula::EmpiezaPorNumero:
+        MostrarError(this, QStringLiteral("La fórmula no puede empezar por un número"));
+        break;
+    case Calculos::ErrorFormula::SimboloDesconocido:
+        break;
+    }
+    caja->setFocus();
+    return 0.0;
+}
+
+void FormRendimiento::Avisar(const QString &texto, QWidget *foco)
+{
+    MostrarAviso(this, texto);
+    foco->setFocus();
+}
+
+bool FormRendimiento::Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento)
+{
+    if (!EsTecleo(evento))
+        return false;
+    ui.cbCalcular->setEnabled(true);
+    // The formula is one line: Enter adds nothing to it.
+    if (EsEnter(evento))
+        return true;
+    caja->TamanoSegunTecla(evento->text());
+    return false;
+}
+
+bool FormRendimiento::Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento)
+{
+    if (!EsTecleo(evento))
+        return false;
+    ui.cbCalcular->setEnabled(true);
+    const bool coeficiente = caja == ui.TextCoefReact || caja == ui.TextCoefProd;
+    return AplicarFiltro(caja, evento, coeficiente ? Calculos::TipoFiltro::Entero : Calculos::TipoFiltro::Decimal);
+}
+
+void FormRendimiento::Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento)
+{
+    m_guardia->AlPerderFocoSinCero(caja, *evento);
+}
+
+void FormRendimiento::cbCalcular_Click()
+{
+    Calcular();
+}
+
+void FormRendimiento::Borrar_Click()
+{
+    ui.RichTextBox1->hide();
+    ui.BoxFormulaEmpReact->Vaciar();
+    ui.BoxFormulaEmpProd->Vaciar();
+    for (QLineEdit *caja : m_numeros)
+        caja->clear();
+    ui.LabelRendimiento->clear();
+    ui.BoxFormulaEmpReact->setFocus();
+    ui.cbCalcular->setEnabled(true);
+}
+
+void FormRendimiento::Informacion_Click()
+{
+    AlternarAyuda(ui.RichTextBox1);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "calculators/rendimiento.h"
+#include "widgets/Formulario.h"
+
+// The percentage yield of a reaction from the limiting reagent and the
+// product: formula, stoichiometric coefficient and mass of each. Every value
+// lives in a box, the working values in hidden ones, and is read back from
+// its text.
+class FormRendimiento : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormRendimiento(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearControles();
+    void conectar();
+
+    void Calcular();
+    bool DatosCompletos();
+    bool MasasMolares();
+    void MostrarRendimiento();
+    double MasaMolecularReact();
+    double MasaMolecularProd();
+    double MasaMolecularDe(CajaFormula *caja);
+    void Avisar(const QString &texto, QWidget *foco);
+
+    bool Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento);
+    bool Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento);
+    void Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento);
+
+    void cbCalcular_Click();
+    void Borrar_Click();
+    void Informacion_Click();
+
+    // The captions (Label1, Label2, Label3, Label5..Label7) are not kept:
+    // nothing changes them.
+    struct Controles {
+        CajaFormula *BoxFormulaEmpReact;
+        CajaFormula *BoxFormulaEmpProd;
+        QLineEdit *TextCoefReact;
+        QLineEdit *TextCoefProd;
+        QLineEdit *TextMasaReact;
+        QLineEdit *TextMasaProd;
+        QLabel *LabelRendimiento;
+        QLineEdit *PmReactivo;
+        QLineEdit *PmProducto;
+        QLineEdit *MasaTeoricaProducto;
+        QPushButton *cbCalcular;
+        QPushButton *Borrar;
+        QPushButton *Informacion;
+        QTextEdit *RichTextBox1;
+    } ui{};
+
+    // The four number boxes, in the order they are checked.
+    std::array<QLineEdit *, 4> m_numeros{};
+    GuardiaFoco *m_guardia = nullptr;
+};
