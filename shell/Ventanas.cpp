@@ -1,6 +1,8 @@
 #include "shell/Ventanas.h"
 
 #include "calculators/FormCalculadoraMolar.h"
+#include "calculators/FormDecay.h"
+#include "calculators/FormEcCuadratica.h"
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
@@ -21,6 +23,8 @@ constexpr FichaVentana kVentanas[] = {
     {&FormPrincipal::staticMetaObject, nullptr, TablaConSuMenu},
     Ficha<FormAcercaDe>("Acercade"),
     Ficha<FormCalculadoraMolar>("CalculadoraMolar"),
+    Ficha<FormDecay>("Decay"),
+    Ficha<FormEcCuadratica>("EcuacionCuadratica"),
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),

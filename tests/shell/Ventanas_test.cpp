@@ -24,6 +24,8 @@ const QHash<QString, QString> &Captions()
         {"FormPrincipal", " Orvella"},
         {"FormAcercaDe", " Acerca de Orvella"},
         {"FormCalculadoraMolar", Caption("Calculadora molar", 28)},
+        {"FormDecay", Caption("Decaimiento radiactivo", 43)},
+        {"FormEcCuadratica", Caption("Ecuación cuadrática", 22)},
         {"FormTemperatura", Caption("Unidades de temperatura", 23)},
         {"FormPresion", Caption("Unidades de presión", 31)},
         {"FormEnergia", Caption("Unidades de energía", 27, 30)},
