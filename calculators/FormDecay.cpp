@@ -172,8 +172,8 @@ void FormDecay::crearControles()
     ui.Image1->setPixmap(Trebol(88));
     ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
     ui.Informacion->move(kAncho - 60, kAlto - 60);
-    // Over everything below the two instants but the information button.
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 116, kAncho - 92, 170},
+    // Over everything above the information button.
+    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 8, kAncho - 32, kAlto - 76},
                                       Fuente(QStringLiteral("Times New Roman"), 12));
 }
 
@@ -241,9 +241,13 @@ void FormDecay::crearActividad()
 void FormDecay::crearResultado()
 {
     CrearEtiqueta(this, QStringLiteral("Label5"), QStringLiteral("Actividad  ="), {16, 232, 84, 24});
-    ui.LabelAct2 = CrearEtiqueta(this, QStringLiteral("LabelAct2"), QString(), {104, 228, 200, 32});
+    // The number right against its unit.
+    ui.LabelAct2 = CrearEtiqueta(this, QStringLiteral("LabelAct2"), QString(), {104, 228, 208, 32});
     ui.LabelAct2->setFont(Fuente(QStringLiteral("Arial"), 12, true));
-    ui.LabelUnidades = CrearEtiqueta(this, QStringLiteral("LabelUnidades"), QString(), {308, 228, 50, 32});
+    ui.LabelAct2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.LabelAct2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ui.LabelAct2->setMargin(4);
+    ui.LabelUnidades = CrearEtiqueta(this, QStringLiteral("LabelUnidades"), QString(), {318, 228, 50, 32});
     ui.LabelUnidades->setFont(Fuente(QStringLiteral("Arial"), 12));
 }
 

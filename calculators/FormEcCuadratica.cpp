@@ -19,15 +19,13 @@
 namespace {
 
 constexpr int kAncho = 440;
-constexpr int kAlto = 214;
+constexpr int kAlto = 244;
 
 const char *const kAyuda = R"(
-<p>En los problemas de equilibrio químico aparece a menudo una ecuación cuadrática de la forma</p>
-<p align="center">ax<sup>2</sup> + bx + c = 0</p>
-<p>que se resuelve mediante la expresión</p>
+<p>En los problemas de equilibrio químico aparece a menudo una ecuación cuadrática de la forma
+ax<sup>2</sup> + bx + c = 0, que se resuelve mediante la expresión:</p>
 <p align="center">x = (−b ± (b<sup>2</sup> − 4ac)<sup>1/2</sup>) / 2a</p>
-<p>Una ecuación así tiene siempre dos soluciones para x, reales o imaginarias. De ellas, sólo tiene
-sentido químico la que da concentraciones positivas y menores que las iniciales.</p>
+<p>Una ecuación así tiene siempre dos soluciones para x, reales o imaginarias.</p>
 )";
 
 struct Fila {
@@ -38,9 +36,9 @@ struct Fila {
 };
 
 constexpr Fila kCoeficientes[] = {
-    {"Label4", "a =", "Texta", 78},
-    {"Label6", "b =", "Textb", 116},
-    {"Label5", "c =", "Textc", 154},
+    {"Label4", "a =", "Texta", 84},
+    {"Label6", "b =", "Textb", 128},
+    {"Label5", "c =", "Textc", 172},
 };
 
 struct Vacio {
@@ -86,11 +84,11 @@ void FormEcCuadratica::crearControles()
         etiqueta->setFont(letra);
         return etiqueta;
     };
-    ui.Label1 = resultado("Label1", "x  =", {230, 78, 40, 26});
-    ui.Resultado1 = resultado("Resultado1", "", {274, 78, 150, 26});
-    ui.Label8 = resultado("Label8", "y", {250, 116, 20, 26});
-    ui.Label7 = resultado("Label7", "x  =", {230, 154, 40, 26});
-    ui.Resultado2 = resultado("Resultado2", "", {274, 154, 150, 26});
+    ui.Label1 = resultado("Label1", "x  =", {230, 84, 40, 26});
+    ui.Resultado1 = resultado("Resultado1", "", {274, 84, 150, 26});
+    ui.Label8 = resultado("Label8", "y", {250, 128, 20, 26});
+    ui.Label7 = resultado("Label7", "x  =", {230, 172, 40, 26});
+    ui.Resultado2 = resultado("Resultado2", "", {274, 172, 150, 26});
 
     ui.Calcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("Calcular"), this);
     ui.Calcular->move(kAncho - 156, 12);
