@@ -7,30 +7,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(Flechas, CadaFlechaDiceLaSuyaSinQuitarElFoco)
-{
-    QWidget ventana;
-    QLineEdit caja(&ventana);
-    Flechas flechas(&ventana);
-    flechas.setGeometry(100, 0, 16, 26);
-    ventana.show();
-    ventana.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
-    caja.setFocus();
-    QStringList pasos;
-    QObject::connect(&flechas, &Flechas::subir, [&pasos] { pasos << QStringLiteral("subir"); });
-    QObject::connect(&flechas, &Flechas::bajar, [&pasos] { pasos << QStringLiteral("bajar"); });
-
-    QTest::mouseClick(flechas.Arriba(), Qt::LeftButton);
-    QTest::mouseClick(flechas.Abajo(), Qt::LeftButton);
-    QTest::mouseClick(flechas.Abajo(), Qt::LeftButton);
-    EXPECT_EQ(pasos, QStringList({"subir", "bajar", "bajar"}));
-    EXPECT_TRUE(caja.hasFocus());
-    // One above the other, splitting the height.
-    EXPECT_LT(flechas.Arriba()->geometry().bottom(), flechas.Abajo()->geometry().top());
-    EXPECT_EQ(flechas.Arriba()->height() + flechas.Abajo()->height(), 26);
-}
-
 namespace {
 
 // Each message box stays up a moment, as long as the user takes to read it.
