@@ -165,6 +165,7 @@ void FormDecay::crearControles()
     mitad->setFont(Fuente(QStringLiteral("Arial"), 7));
 
     crearInstantes();
+    crearIntervalo();
     crearActividad();
     crearResultado();
 
@@ -203,19 +204,23 @@ void FormDecay::crearInstantes()
         ui.UpDown[n] = Crear<Flechas>(this, QStringLiteral("UpDown") + QString::number(n + 1), {f.x, f.y, 16, 26});
         ui.UpDown[n]->setToolTip(QString::fromUtf8(f.consejo));
     }
+}
 
-    ui.Frame1 = Crear<QGroupBox>(this, QStringLiteral("Frame1"), {400, 8, 224, 100});
+// The elapsed time, in parts, and the hidden box that carries it in hours.
+void FormDecay::crearIntervalo()
+{
+    ui.Frame1 = Crear<QGroupBox>(this, QStringLiteral("Frame1"), {392, 8, 240, 100});
     ui.Frame1->setTitle(QStringLiteral("Intervalo de tiempo"));
     const auto parte = [this](const char *valor, const char *unidad, const char *texto, int y) {
-        auto *v = CrearEtiqueta(ui.Frame1, QString::fromLatin1(valor), QStringLiteral("0"), {8, y, 150, 20});
+        auto *v = CrearEtiqueta(ui.Frame1, QString::fromLatin1(valor), QStringLiteral("0"), {6, y, 176, 20});
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto *u = CrearEtiqueta(ui.Frame1, QString::fromLatin1(unidad), QString::fromUtf8(texto), {164, y, 52, 20});
+        auto *u = CrearEtiqueta(ui.Frame1, QString::fromLatin1(unidad), QString::fromUtf8(texto), {186, y, 50, 20});
         return std::pair{v, u};
     };
     std::tie(ui.LabelDias, ui.Label41) = parte("LabelDias", "Label41", "días", 24);
     std::tie(ui.LabelHoras, ui.Label44) = parte("LabelHoras", "Label44", "horas", 48);
     std::tie(ui.LabelMin, ui.Label45) = parte("LabelMin", "Label45", "min.", 72);
-    ui.Horas = Crear<QLineEdit>(this, QStringLiteral("Horas"), {400, 112, 80, 24});
+    ui.Horas = Crear<QLineEdit>(this, QStringLiteral("Horas"), {392, 112, 80, 24});
     ui.Horas->setText(QStringLiteral("0"));
     ui.Horas->hide();
 }
@@ -390,9 +395,14 @@ void FormDecay::CalcularDecay()
         return;
 
     const int unidad = Calculos::PosicionUnidadActividad(Texto(ui.ComboUnidades->currentText()));
-    // Nothing to show (a half-life of 0 typed as "0,0", an overflow): no
-    // message either, the result is simply left empty.
-    const auto actividad = Calculos::CalcularActividad(*a0, *horas, *periodo, unidad);
+    MostrarActividad(Calculos::CalcularActividad(*a0, *horas, *periodo, unidad));
+}
+
+// Nothing to show (a half-life of 0 typed as "0,0", an overflow) gets no
+// message either: the result is simply left empty. A unit that is not in the
+// list leaves the unit label as it was.
+void FormDecay::MostrarActividad(const std::optional<Calculos::ActividadMostrada> &actividad)
+{
     if (!actividad) {
         VaciarResultado();
         return;

@@ -24,6 +24,7 @@ protected:
 private:
     void crearControles();
     void crearInstantes();
+    void crearIntervalo();
     void crearActividad();
     void crearResultado();
     void conectar();
@@ -33,6 +34,7 @@ private:
     void Intervalo();
     void CalcularDecay();
     std::optional<double> PeriodoSemidesintegracion();
+    void MostrarActividad(const std::optional<Calculos::ActividadMostrada> &actividad);
     void MostrarParte(QLabel *valor, QLabel *unidad, const Calculos::ParteIntervalo &parte);
     void VaciarResultado();
     void SinRadionuclido();
