@@ -5,7 +5,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize bench format format-check screenshots clean
+.PHONY: all deps build run test sanitize bench format format-check screenshots screenshots-2x package clean
 
 all: build
 
@@ -37,8 +37,16 @@ bench: build
 	cmake --build $(BUILD) --target orvella_bench -j$(JOBS)
 	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+# A Debian package, build/orvella_<version>_<arch>.deb, installing under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 screenshots: build
 	./$(BUILD)/tools/orvella_capturas docs/screenshots
+
+# The same windows on a screen of twice the density, beside the build.
+screenshots-2x: build
+	./$(BUILD)/tools/orvella_capturas $(BUILD)/capturas-2x 2
 
 format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,3 +1,5 @@
+#include "widgets/Procesador.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -11,6 +13,7 @@ int main(int argc, char **argv)
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    LimpiarRegistrosVectoriales();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

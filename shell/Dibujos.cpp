@@ -1,5 +1,7 @@
 #include "shell/Dibujos.h"
 
+#include "widgets/Procesador.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -14,6 +16,10 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+
+// exp(-kInvisible), even brightened 300 times, stays below a fiftieth of a
+// step of a colour channel.
+constexpr double kInvisible = 10.0;
 
 std::uint8_t Canal(double v)
 {
@@ -34,12 +40,24 @@ double Ruido(int x, int y)
     return static_cast<double>((h ^ (h >> 16)) & 0xFFFFU) / 65536.0;
 }
 
+// A picture of `ancho` x `alto` pixels drawn at `escala` device pixels per
+// pixel.
+QImage Lienzo(int ancho, int alto, qreal escala, QImage::Format formato)
+{
+    QImage imagen(qRound(ancho * escala), qRound(alto * escala), formato);
+    imagen.setDevicePixelRatio(escala);
+    return imagen;
+}
+
 } // namespace
 
-QImage DibujarOndas()
+QImage DibujarOndas(qreal escala)
 {
-    constexpr int kAncho = 425;
-    constexpr int kAlto = 319;
+    LimpiarRegistrosVectoriales();
+    QImage imagen = Lienzo(425, 319, escala, QImage::Format_RGB32);
+    // Computed for every device pixel.
+    const int kAncho = imagen.width();
+    const int kAlto = imagen.height();
     struct Foco {
         double x, y, k, fase, amplitud, alcance;
     };
@@ -54,8 +72,8 @@ QImage DibujarOndas()
         for (int x = 0; x < kAncho; ++x) {
             double h = 0.0;
             for (const Foco &f : kFocos) {
-                const double dx = x - f.x;
-                const double dy = y - f.y;
+                const double dx = x / escala - f.x;
+                const double dy = y / escala - f.y;
                 // Single precision is plenty for a picture and keeps start-up short.
                 const float r = static_cast<float>(std::sqrt(dx * dx + dy * dy));
                 h += f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase)) *
@@ -67,7 +85,6 @@ QImage DibujarOndas()
 
     const std::array<double, 3> hondo{8, 34, 78};
     const std::array<double, 3> claro{90, 170, 215};
-    QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
     for (int y = 0; y < kAlto; ++y) {
         auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
         for (int x = 0; x < kAncho; ++x) {
@@ -77,7 +94,7 @@ QImage DibujarOndas()
                 return altura[static_cast<std::size_t>(yy * kAncho + xx)];
             };
             // Light from the upper left falls on the slope of the water.
-            const double pendiente = (en(x - 1, y) - en(x + 1, y)) + (en(x, y - 1) - en(x, y + 1));
+            const double pendiente = escala * ((en(x - 1, y) - en(x + 1, y)) + (en(x, y - 1) - en(x, y + 1)));
             const double cielo = 0.35 + 0.25 * (1.0 - static_cast<double>(y) / kAlto);
             const double luz = std::clamp(cielo + 1.6 * pendiente, 0.0, 1.0);
             QRgb c = Mezcla(hondo, claro, luz);
@@ -92,32 +109,41 @@ QImage DibujarOndas()
     return imagen;
 }
 
-QImage DibujarGalaxia()
+QImage DibujarGalaxia(qreal escala)
 {
+    LimpiarRegistrosVectoriales();
     constexpr int kAncho = 800;
     constexpr int kAlto = 600;
+    QImage imagen = Lienzo(kAncho, kAlto, escala, QImage::Format_RGB32);
     constexpr double kCx = 400.0;
     constexpr double kCy = 310.0;
     const double giro = -14.0 * kPi / 180.0;
     const double coseno = std::cos(giro);
     const double seno = std::sin(giro);
 
-    QImage imagen(kAncho, kAlto, QImage::Format_RGB32);
-    for (int y = 0; y < kAlto; ++y) {
+    for (int y = 0; y < imagen.height(); ++y) {
         auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
-        for (int x = 0; x < kAncho; ++x) {
+        for (int x = 0; x < imagen.width(); ++x) {
             // u runs along the disc, v across it.
-            const double dx = x - kCx;
-            const double dy = y - kCy;
+            const double dx = x / escala - kCx;
+            const double dy = y / escala - kCy;
             const double u = dx * coseno + dy * seno;
             const double v = -dx * seno + dy * coseno;
-            const double disco = std::exp(-std::abs(u) / 120.0) * std::exp(-(v * v) / (2.0 * 14.0 * 14.0)) *
-                                 (0.75 + 0.5 * Ruido(x / 2, y / 2));
-            const double bulbo = std::exp(-std::sqrt(u * u + 2.2 * v * v) / 26.0);
-            const double halo = 0.12 * std::exp(-std::sqrt(u * u + 9.0 * v * v) / 160.0);
+            // Each term is left out where it has long fallen below what a
+            // channel can show: exp() is by far the dearest step here.
+            const double ejeDisco = std::abs(u) / 120.0 + (v * v) / (2.0 * 14.0 * 14.0);
+            const double disco = ejeDisco < kInvisible ? std::exp(-ejeDisco) * (0.75 + 0.5 * Ruido(x / 2, y / 2)) : 0.0;
+            const double ejeBulbo = std::sqrt(u * u + 2.2 * v * v) / 26.0;
+            const double bulbo = ejeBulbo < kInvisible ? std::exp(-ejeBulbo) : 0.0;
+            // Single precision is plenty for the faint glow around it.
+            const auto uf = static_cast<float>(u);
+            const auto vf = static_cast<float>(v);
+            const double halo = 0.12 * std::exp(-std::sqrt(uf * uf + 9.0F * vf * vf) / 160.0F);
             // The dust lane runs a little off the midplane and hides the disc.
-            const double polvo = 1.0 - 0.85 * std::exp(-((v - 3.0) * (v - 3.0)) / (2.0 * 3.2 * 3.2)) *
-                                           std::min(1.0, std::abs(u) / 30.0 + 0.35);
+            const double ejePolvo = ((v - 3.0) * (v - 3.0)) / (2.0 * 3.2 * 3.2);
+            const double polvo = ejePolvo < kInvisible
+                                     ? 1.0 - 0.85 * std::exp(-ejePolvo) * std::min(1.0, std::abs(u) / 30.0 + 0.35)
+                                     : 1.0;
             const double d = disco * polvo;
             const double b = bulbo * (0.55 + 0.45 * polvo);
             const double r = 8 + 255 * (0.80 * d + 1.15 * b + halo);
@@ -149,9 +175,9 @@ QImage DibujarGalaxia()
     return imagen;
 }
 
-QImage DibujarCarta()
+QImage DibujarCarta(qreal escala)
 {
-    QImage imagen(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage imagen = Lienzo(32, 32, escala, QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);

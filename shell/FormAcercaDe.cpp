@@ -27,9 +27,10 @@ QLabel *CrearImagen(QWidget *padre, const QString &nombre, const QImage &imagen,
     return etiqueta;
 }
 
-QImage Circulo(int lado)
+QImage Circulo(int lado, qreal escala)
 {
-    QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    QImage imagen(qRound(lado * escala), qRound(lado * escala), QImage::Format_ARGB32_Premultiplied);
+    imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
@@ -45,8 +46,8 @@ FormAcercaDe::FormAcercaDe(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("FormAcercaDe"));
     setWindowTitle(QStringLiteral(" Acerca de Orvella"));
     setModal(true);
-    m_galaxia = QPixmap::fromImage(DibujarGalaxia());
-    setFixedSize(m_galaxia.size());
+    m_galaxia = QPixmap::fromImage(DibujarGalaxia(devicePixelRatioF()));
+    setFixedSize(m_galaxia.deviceIndependentSize().toSize());
     crearControles();
     conectar();
     ui.Timer2->start(kPaso);
@@ -67,14 +68,15 @@ void FormAcercaDe::crearControles()
 
     // The frames share one place; the timer shows one of them at a time.
     for (int i = 0; i < kFotogramasAtomo; ++i) {
-        QLabel *imagen =
-            CrearImagen(this, QStringLiteral("Image%1").arg(i + 1), DibujarAtomo(i), QRect(384, 140, 32, 32));
+        QLabel *imagen = CrearImagen(this, QStringLiteral("Image%1").arg(i + 1), DibujarAtomo(i, devicePixelRatioF()),
+                                     QRect(384, 140, 32, 32));
         imagen->hide();
         ui.Imagenes[static_cast<std::size_t>(i)] = imagen;
     }
 
-    ui.Shape1 = CrearImagen(this, QStringLiteral("Shape1"), Circulo(44), QRect(162, 538, 44, 44));
-    ui.Image11 = CrearImagen(this, QStringLiteral("Image11"), DibujarCarta(), QRect(168, 544, 32, 32));
+    ui.Shape1 = CrearImagen(this, QStringLiteral("Shape1"), Circulo(44, devicePixelRatioF()), QRect(162, 538, 44, 44));
+    ui.Image11 =
+        CrearImagen(this, QStringLiteral("Image11"), DibujarCarta(devicePixelRatioF()), QRect(168, 544, 32, 32));
 
     ui.Timer2 = Crear<QTimer>(this, QStringLiteral("Timer2"));
 }

@@ -15,8 +15,8 @@ FormPresentacion::FormPresentacion(QWidget *parent) : QWidget(parent, Qt::Window
 {
     setObjectName(QStringLiteral("FormPresentacion"));
     setWindowTitle(QStringLiteral("Orvella"));
-    m_ondas = QPixmap::fromImage(DibujarOndas());
-    setFixedSize(m_ondas.size());
+    m_ondas = QPixmap::fromImage(DibujarOndas(devicePixelRatioF()));
+    setFixedSize(m_ondas.deviceIndependentSize().toSize());
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, QColor(0, 0, 128));
     setPalette(paleta);

@@ -1,5 +1,6 @@
 #include "shell/Ventanas.h"
 #include "widgets/IconoAplicacion.h"
+#include "widgets/Procesador.h"
 
 #include <QApplication>
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
     QApplication::setWindowIcon(IconoAplicacion());

@@ -108,7 +108,6 @@ FormPrincipal::FormPrincipal(std::span<const FichaVentana> ventanas, QWidget *pa
     crearControles();
     crearMenu();
     conectar(ventanas);
-    PintarFondo();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -231,17 +230,6 @@ void FormPrincipal::conectar(std::span<const FichaVentana> ventanas)
     ui.Fondo->installEventFilter(this);
 }
 
-void FormPrincipal::PintarFondo()
-{
-    // 256 bands of blue on a scale 160 units high: only the first 80 fall
-    // inside the window, from black at the top to (0, 0, 79) at the bottom.
-    m_fondo = QPixmap(kAncho, kAlto);
-    QPainter p(&m_fondo);
-    p.scale(1.0, kAlto / 160.0);
-    for (int k = 0; k < 256; ++k)
-        p.fillRect(QRectF(0, 2.0 * k, kAncho, 2.0), QColor(0, 0, k));
-}
-
 bool FormPrincipal::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (objeto == ui.Fondo) {
@@ -275,8 +263,13 @@ int FormPrincipal::IndiceCasilla(const QObject *objeto) const
 
 void FormPrincipal::Form_Paint()
 {
+    // 256 bands of blue on a scale 160 units high: only the first 80 fall
+    // inside the window, from black at the top to (0, 0, 79) at the bottom.
+    // Painted each time rather than kept in a window-sized picture.
     QPainter p(ui.Fondo);
-    p.drawPixmap(0, 0, m_fondo);
+    p.scale(1.0, kAlto / 160.0);
+    for (int k = 0; k < 256; ++k)
+        p.fillRect(QRectF(0, 2.0 * k, kAncho, 2.0), QColor(0, 0, k));
 }
 
 void FormPrincipal::Casilla_MouseDown(QLabel *casilla)

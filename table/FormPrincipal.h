@@ -4,7 +4,6 @@
 #include "widgets/Lanzador.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 
 #include <array>
 #include <span>
@@ -36,7 +35,6 @@ private:
     void crearPanel();
     void crearMenu();
     void conectar(std::span<const FichaVentana> ventanas);
-    void PintarFondo();
 
     void Form_Paint();
     void Casilla_MouseDown(QLabel *casilla);
@@ -55,8 +53,4 @@ private:
         QLabel *Label3 = nullptr;
         QLabel *Label4 = nullptr;
     } ui;
-
-    // The background is drawn once into this picture and copied from it on
-    // every paint.
-    QPixmap m_fondo;
 };

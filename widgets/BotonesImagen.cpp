@@ -53,9 +53,10 @@ void DibujarInformacion(QPainter &p)
     p.drawPath(palo);
 }
 
-QIcon Icono(TipoBoton tipo)
+QPixmap Dibujo(TipoBoton tipo, qreal escala)
 {
-    QPixmap imagen(kLado, kLado);
+    QPixmap imagen(qRound(kLado * escala), qRound(kLado * escala));
+    imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
@@ -70,7 +71,17 @@ QIcon Icono(TipoBoton tipo)
         DibujarInformacion(p);
         break;
     }
-    return QIcon(imagen);
+    return imagen;
+}
+
+// The picture at the screen's density, and at twice it for a window moved
+// to a denser screen.
+QIcon Icono(TipoBoton tipo, qreal escala)
+{
+    QIcon icono(Dibujo(tipo, escala));
+    if (escala < 2)
+        icono.addPixmap(Dibujo(tipo, 2));
+    return icono;
 }
 
 QString Consejo(TipoBoton tipo)
@@ -92,7 +103,7 @@ QPushButton *CrearBotonImagen(TipoBoton tipo, const QString &nombre, QWidget *pa
 {
     auto *boton = new QPushButton(padre);
     boton->setObjectName(nombre);
-    boton->setIcon(Icono(tipo));
+    boton->setIcon(Icono(tipo, boton->devicePixelRatioF()));
     boton->setIconSize(QSize(kLado, kLado));
     boton->setToolTip(Consejo(tipo));
     boton->setFixedSize(44, 44);

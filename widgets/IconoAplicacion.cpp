@@ -6,12 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-QImage DibujarAtomo(int fotograma)
+void PintarAtomo(QPainter &p, int fotograma)
 {
-    constexpr int kLado = 32;
-    QImage imagen(kLado, kLado, QImage::Format_ARGB32_Premultiplied);
-    imagen.fill(Qt::transparent);
-    QPainter p(&imagen);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(16, 16);
 
@@ -38,7 +35,36 @@ QImage DibujarAtomo(int fotograma)
     p.setPen(Qt::NoPen);
     p.setBrush(nucleo);
     p.drawEllipse(QPointF(0, 0), 3.5, 3.5);
+    p.restore();
+}
+
+QImage DibujarAtomo(int fotograma, qreal escala)
+{
+    const int lado = qRound(32 * escala);
+    QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    imagen.setDevicePixelRatio(escala);
+    QPainter p(&imagen);
+    PintarAtomo(p, fotograma);
     return imagen;
+}
+
+void PintarIcono(QPainter &p)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fondo(QPointF(0, 1), QPointF(0, 31));
+    fondo.setColorAt(0.0, QColor(20, 30, 150));
+    fondo.setColorAt(1.0, QColor(0, 0, 90));
+    p.setPen(QPen(QColor(0, 0, 40), 1.0));
+    p.setBrush(fondo);
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    // A little smaller, so that the electrons stay on the tile.
+    p.translate(16, 16);
+    p.scale(0.8, 0.8);
+    p.translate(-16, -16);
+    PintarAtomo(p, 0);
+    p.restore();
 }
 
 QIcon IconoAplicacion()
@@ -48,13 +74,8 @@ QIcon IconoAplicacion()
         QPixmap imagen(lado, lado);
         imagen.fill(Qt::transparent);
         QPainter p(&imagen);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double escala = lado / 32.0;
-        p.scale(escala, escala);
-        p.setPen(QPen(Qt::black, 1.5));
-        p.setBrush(QColor(0, 0, 120));
-        p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
-        p.drawImage(QPointF(0, 0), DibujarAtomo(0));
+        p.scale(lado / 32.0, lado / 32.0);
+        PintarIcono(p);
         p.end();
         icono.addPixmap(imagen);
     }

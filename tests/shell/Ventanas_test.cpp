@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QSet>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -75,4 +76,44 @@ TEST(ListaDeVentanas, SuEntradaDelMenuLaAbre)
         EXPECT_EQ(Abiertas(clase).first()->metaObject(), ficha.clase);
     }
     EXPECT_GE(conEntrada, 5);
+}
+
+namespace {
+
+// The program's own timers that are running, in every window and beside them.
+QStringList RelojesEnMarcha()
+{
+    QList<QTimer *> relojes = QCoreApplication::instance()->findChildren<QTimer *>();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        relojes += w->findChildren<QTimer *>();
+    QStringList enMarcha;
+    for (const QTimer *reloj : relojes)
+        if (reloj->isActive())
+            enMarcha << reloj->objectName();
+    return enMarcha;
+}
+
+} // namespace
+
+TEST(ListaDeVentanas, EnReposoNoCorreNingunReloj)
+{
+    // Start-up: the splash's timer hands over to the table and stops.
+    DeLaLista splash(QStringLiteral("FormPresentacion"));
+    EXPECT_EQ(RelojesEnMarcha(), QStringList{QStringLiteral("Timer1")});
+    Disparar(splash.control<QTimer>(QStringLiteral("Timer1")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(Abiertas(QStringLiteral("FormPrincipal")).size(), 1);
+    EXPECT_TRUE(RelojesEnMarcha().isEmpty()) << RelojesEnMarcha().join(u' ').toStdString();
+
+    // Every window opened from the menu and closed again leaves nothing running.
+    QWidget *tabla = Abiertas(QStringLiteral("FormPrincipal")).first();
+    for (const FichaVentana &ficha : ListaVentanas()) {
+        if (ficha.entrada == nullptr)
+            continue;
+        tabla->findChild<QAction *>(QString::fromUtf8(ficha.entrada))->trigger();
+        ASSERT_EQ(Abiertas(ficha.Clase()).size(), 1) << ficha.entrada;
+        Abiertas(ficha.Clase()).first()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(RelojesEnMarcha().isEmpty()) << ficha.entrada << ": " << RelojesEnMarcha().join(u' ').toStdString();
+    }
 }

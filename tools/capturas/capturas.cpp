@@ -1,8 +1,11 @@
 // Renders every window of the program to docs/screenshots/<ClassName>.png on
 // the offscreen platform, so the pictures in the documentation stay true.
-// Usage: orvella_capturas [output folder]
+// Usage: orvella_capturas [output folder] [device pixel ratio]
+// With a ratio of 2 the windows are drawn as on a screen of twice the
+// density (QT_SCALE_FACTOR), every picture at that density.
 
 #include "shell/Ventanas.h"
+#include "widgets/Procesador.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +32,10 @@ void Esperar(int ms)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
+    LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
 
@@ -43,7 +49,9 @@ int main(int argc, char *argv[])
         std::unique_ptr<QWidget> ventana(ficha.crear());
         ventana->show();
         Esperar(250);
-        QImage imagen(ventana->size(), QImage::Format_ARGB32_Premultiplied);
+        const qreal escala = ventana->devicePixelRatioF();
+        QImage imagen(ventana->size() * escala, QImage::Format_ARGB32_Premultiplied);
+        imagen.setDevicePixelRatio(escala);
         imagen.fill(Qt::transparent);
         // A shaped window shows only what its mask lets through.
         ventana->render(&imagen, QPoint(), ventana->mask().isEmpty() ? QRegion() : ventana->mask());
