@@ -100,10 +100,11 @@ void QuitarUltimo(QLineEdit *caja)
     caja->setCursorPosition(caret - 1);
 }
 
-// The radiation sign.
-QPixmap Trebol(int lado)
+// The radiation sign, at the screen's density.
+QPixmap Trebol(int lado, qreal escala)
 {
-    QPixmap imagen(lado, lado);
+    QPixmap imagen(qRound(lado * escala), qRound(lado * escala));
+    imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
@@ -170,7 +171,7 @@ void FormDecay::crearControles()
     crearResultado();
 
     ui.Image1 = Crear<QLabel>(this, QStringLiteral("Image1"), {470, 138, 88, 88});
-    ui.Image1->setPixmap(Trebol(88));
+    ui.Image1->setPixmap(Trebol(88, devicePixelRatioF()));
     ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
     ui.Informacion->move(kAncho - 60, kAlto - 60);
     // Over everything above the information button.
