@@ -3,6 +3,8 @@
 #include "calculators/FormCalculadoraMolar.h"
 #include "calculators/FormDisoluciones.h"
 #include "calculators/FormRendimiento.h"
+#include "calculators/FormDecay.h"
+#include "calculators/FormEcCuadratica.h"
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
@@ -25,6 +27,8 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormCalculadoraMolar>("CalculadoraMolar"),
     Ficha<FormDisoluciones>("Disoluciones"),
     Ficha<FormRendimiento>("Rendimientos"),
+    Ficha<FormDecay>("Decay"),
+    Ficha<FormEcCuadratica>("EcuacionCuadratica"),
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),

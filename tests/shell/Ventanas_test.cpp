@@ -27,6 +27,8 @@ const QHash<QString, QString> &Captions()
         {"FormCalculadoraMolar", Caption("Calculadora molar", 28)},
         {"FormDisoluciones", Caption("Disoluciones", 38)},
         {"FormRendimiento", Caption("Rendimiento de reacción", 21)},
+        {"FormDecay", Caption("Decaimiento radiactivo", 43)},
+        {"FormEcCuadratica", Caption("Ecuación cuadrática", 22)},
         {"FormTemperatura", Caption("Unidades de temperatura", 23)},
         {"FormPresion", Caption("Unidades de presión", 31)},
         {"FormEnergia", Caption("Unidades de energía", 27, 30)},
