@@ -4,6 +4,9 @@
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
+#include "puzzle/FormFinTabla.h"
+#include "puzzle/FormPuzle.h"
+#include "puzzle/FormPuzle2.h"
 #include "shell/FormAcercaDe.h"
 #include "shell/FormPresentacion.h"
 #include "table/FormPrincipal.h"
@@ -24,6 +27,9 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),
+    Ficha<FormPuzle>("Tabla_completa"),
+    Ficha<FormPuzle2>("Tabla_reducida"),
+    Ficha<FormFinTabla>(),
 };
 
 } // namespace

@@ -1,0 +1,35 @@
+#include "puzzle/FormFinTabla.h"
+
+#include "puzzle/Trofeo.h"
+#include "puzzle/VentanaPuzle.h"
+#include "widgets/Controles.h"
+#include "widgets/Sonido.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace {
+
+constexpr int kMargen = 24;
+
+} // namespace
+
+FormFinTabla::FormFinTabla(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormFinTabla"));
+    setWindowTitle(QStringLiteral("      ¡Felicidades!"));
+    setModal(true);
+    Colorear(this, QColor(0, 128, 128), Qt::white);
+
+    const QImage trofeo = DibujarTrofeo();
+    ui.Image1 = Crear<QLabel>(this, QStringLiteral("Image1"), {QPoint(kMargen, kMargen), trofeo.size()});
+    ui.Image1->setPixmap(QPixmap::fromImage(trofeo));
+    setFixedSize(trofeo.width() + 2 * kMargen, trofeo.height() + 2 * kMargen);
+
+    // Plays to the end, or not at all, before the window shows.
+    ReproducirSonido(QCoreApplication::applicationDirPath() + QStringLiteral("/tada.wav"));
+    for (QWidget *ventana : QApplication::topLevelWidgets()) {
+        if (auto *puzle = qobject_cast<VentanaPuzle *>(ventana))
+            puzle->DetenerCronometro();
+    }
+}
