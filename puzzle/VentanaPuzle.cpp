@@ -184,6 +184,7 @@ void VentanaPuzle::crearMarco(const NombresPuzle &nombres)
     ui.FrameMejorMarca = Crear<QGroupBox>(this, QStringLiteral("FrameMejorMarca"), {420, 8, 312, 194});
     ui.FrameMejorMarca->setTitle(TextoQt(Calculos::kHayMarca));
     Colorear(ui.FrameMejorMarca, QColor(0, 0, 64), Qt::white);
+    ui.FrameMejorMarca->setFont(Fuente(QStringLiteral("Arial"), 10, true));
     ui.FrameMejorMarca->hide();
 
     QGroupBox *marco = ui.FrameMejorMarca;
@@ -192,6 +193,7 @@ void VentanaPuzle::crearMarco(const NombresPuzle &nombres)
     const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
     Letrero(marco, "LabelNombre", "Nombre:", {12, 30, 62, 24}, letra);
     ui.TextNombre = Crear<QLineEdit>(marco, QString::fromUtf8(nombres.nombreMarca), {76, 28, 222, 26});
+    ui.TextNombre->setFont(letra);
     ui.MarcaMin = Letrero(marco, "MarcaMin", "10", {12, 64, 40, 24}, valor, derecha);
     Letrero(marco, nombres.minutosMarca, "min", {56, 64, 32, 24}, letra);
     ui.MarcaSg = Letrero(marco, "MarcaSg", "10", {92, 64, 36, 24}, valor, derecha);
@@ -203,6 +205,8 @@ void VentanaPuzle::crearMarco(const NombresPuzle &nombres)
     ui.CommandRegistrarMarca->setText(QStringLiteral("Registra tu marca"));
     ui.CommandBorrar = Crear<QPushButton>(marco, QStringLiteral("CommandBorrar"), {12, 146, 288, 34});
     ui.CommandBorrar->setText(QStringLiteral("Borrar marca registrada"));
+    ui.CommandRegistrarMarca->setFont(letra);
+    ui.CommandBorrar->setFont(letra);
 }
 
 void VentanaPuzle::conectar()
