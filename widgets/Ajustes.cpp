@@ -32,7 +32,7 @@ QString ArchivoAjustes()
 {
     const QString nombre = QString::fromUtf8(kTituloAplicacion);
     if (Carpeta().isEmpty())
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, nombre, nombre).fileName();
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, nombre, nombre).fileName();
     return QDir(Carpeta()).filePath(nombre + u'/' + nombre + QStringLiteral(".conf"));
 }
 

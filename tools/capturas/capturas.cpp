@@ -3,6 +3,7 @@
 // Usage: orvella_capturas [output folder]
 
 #include "shell/Ventanas.h"
+#include "widgets/Azar.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+
+    // The same game dealt every time, so the pictures change only when a window does.
+    InstalarManejadorSemilla([] { return 1U; });
 
     const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(carpeta.path())) {
