@@ -226,7 +226,7 @@ void VentanaPuzle::ConectarCeldas(std::span<QLabel *const> celdas)
         celda->installEventFilter(this);
 }
 
-// A click on a cell: the left button let go over the cell it was pressed on.
+// A click on a cell: the left button let go over it.
 bool VentanaPuzle::eventFilter(QObject *objeto, QEvent *evento)
 {
     const auto it = std::find(m_celdas.begin(), m_celdas.end(), objeto);
