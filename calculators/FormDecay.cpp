@@ -76,11 +76,6 @@ std::string Texto(const QString &texto)
     return texto.toStdString();
 }
 
-bool EsEnter(const QKeyEvent *evento)
-{
-    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-}
-
 bool SuperaElMaximo(const QLineEdit *caja)
 {
     const auto valor = LeerNumero(caja);

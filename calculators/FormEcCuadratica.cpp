@@ -46,11 +46,6 @@ struct Vacio {
     const char *mensaje;
 };
 
-bool EsEnter(const QKeyEvent *evento)
-{
-    return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 FormEcCuadratica::FormEcCuadratica(QWidget *parent) : QWidget(parent, Qt::Window)

@@ -1,13 +1,16 @@
 #include "shell/Ventanas.h"
 
 #include "calculators/FormCalculadoraMolar.h"
-#include "calculators/FormDisoluciones.h"
-#include "calculators/FormRendimiento.h"
 #include "calculators/FormDecay.h"
+#include "calculators/FormDisoluciones.h"
 #include "calculators/FormEcCuadratica.h"
+#include "calculators/FormRendimiento.h"
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
+#include "puzzle/FormFinTabla.h"
+#include "puzzle/FormPuzle.h"
+#include "puzzle/FormPuzle2.h"
 #include "shell/FormAcercaDe.h"
 #include "shell/FormPresentacion.h"
 #include "table/FormPrincipal.h"
@@ -32,6 +35,9 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),
+    Ficha<FormPuzle>("Tabla_completa"),
+    Ficha<FormPuzle2>("Tabla_reducida"),
+    Ficha<FormFinTabla>(),
 };
 
 } // namespace

@@ -295,8 +295,8 @@ TEST_F(TablaTest, ElMenuCompleto)
         "2 Decay \"Decaimiento radiactivo\" on",
         "2 EcuacionCuadratica \"Ecuación cuadrática\" on",
         "1 Puzle \"Jugar\" on",
-        "2 Tabla_completa \"Tabla completa\" off",
-        "2 Tabla_reducida \"Tabla reducida\" off",
+        "2 Tabla_completa \"Tabla completa\" on",
+        "2 Tabla_reducida \"Tabla reducida\" on",
         "1 Acercade \"Acerca de ...\" on",
         "1 Cerrar \"Cerrar\" on",
     };

@@ -5,6 +5,7 @@
 // density (QT_SCALE_FACTOR), every picture at that density.
 
 #include "shell/Ventanas.h"
+#include "widgets/Azar.h"
 #include "widgets/Procesador.h"
 
 #include <QApplication>
@@ -38,6 +39,9 @@ int main(int argc, char *argv[])
     LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+
+    // The same game dealt every time, so the pictures change only when a window does.
+    InstalarManejadorSemilla([] { return 1U; });
 
     const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(carpeta.path())) {

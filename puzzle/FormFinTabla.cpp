@@ -1,0 +1,37 @@
+#include "puzzle/FormFinTabla.h"
+
+#include "puzzle/Trofeo.h"
+#include "puzzle/VentanaPuzle.h"
+#include "widgets/Archivos.h"
+#include "widgets/Controles.h"
+#include "widgets/Sonido.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace {
+
+constexpr int kMargen = 24;
+
+} // namespace
+
+FormFinTabla::FormFinTabla(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormFinTabla"));
+    setWindowTitle(QStringLiteral("      ¡Felicidades!"));
+    setModal(true);
+    Colorear(this, QColor(0, 128, 128), Qt::white);
+
+    const QImage trofeo = DibujarTrofeo(devicePixelRatioF());
+    const QSize lado = trofeo.deviceIndependentSize().toSize();
+    ui.Image1 = Crear<QLabel>(this, QStringLiteral("Image1"), {QPoint(kMargen, kMargen), lado});
+    ui.Image1->setPixmap(QPixmap::fromImage(trofeo));
+    setFixedSize(lado.width() + 2 * kMargen, lado.height() + 2 * kMargen);
+
+    // Plays to the end, or not at all, before the window shows.
+    ReproducirSonido(ArchivoDelPrograma(QStringLiteral("tada.wav")));
+    for (QWidget *ventana : QApplication::topLevelWidgets()) {
+        if (auto *puzle = qobject_cast<VentanaPuzle *>(ventana))
+            puzle->DetenerCronometro();
+    }
+}
