@@ -55,10 +55,8 @@ std::string Texto(const QLineEdit *caja)
 
 FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormCalculadoraMolar"));
-    setWindowTitle(Titulo(QStringLiteral("Calculadora molar"), 28));
-    setFont(Fuente(QStringLiteral("Arial"), 9));
-    setFixedSize(724, 548);
+    PrepararVentana(this, Titulo(QStringLiteral("Calculadora molar"), 28), Fuente(QStringLiteral("Arial"), 9),
+                    {724, 548});
 
     m_guardia = new GuardiaFoco(this);
     crearControles();

@@ -142,10 +142,8 @@ template <std::size_t N> void Llenar(QComboBox *lista, const std::array<std::str
 
 FormDecay::FormDecay(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormDecay"));
-    setWindowTitle(Titulo(QStringLiteral("Decaimiento radiactivo"), 43));
-    setFont(Fuente(QStringLiteral("Arial"), 10));
-    setFixedSize(kAncho, kAlto);
+    PrepararVentana(this, Titulo(QStringLiteral("Decaimiento radiactivo"), 43), Fuente(QStringLiteral("Arial"), 10),
+                    {kAncho, kAlto});
 
     m_guardia = new GuardiaFoco(this);
     crearControles();

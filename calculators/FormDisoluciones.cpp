@@ -85,10 +85,7 @@ void Mostrar(QLabel *numero, QLabel *unidad, const Calculos::Escalado &resultado
 
 FormDisoluciones::FormDisoluciones(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormDisoluciones"));
-    setWindowTitle(Titulo(QStringLiteral("Disoluciones"), 38));
-    setFont(Fuente(QStringLiteral("Arial"), 9));
-    setFixedSize(640, 300);
+    PrepararVentana(this, Titulo(QStringLiteral("Disoluciones"), 38), Fuente(QStringLiteral("Arial"), 9), {640, 300});
 
     m_guardia = new GuardiaFoco(this);
     crearControles();

@@ -50,10 +50,8 @@ struct Vacio {
 
 FormEcCuadratica::FormEcCuadratica(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormEcCuadratica"));
-    setWindowTitle(Titulo(QStringLiteral("Ecuación cuadrática"), 22));
-    setFont(Fuente(QStringLiteral("Arial"), 10));
-    setFixedSize(kAncho, kAlto);
+    PrepararVentana(this, Titulo(QStringLiteral("Ecuación cuadrática"), 22), Fuente(QStringLiteral("Arial"), 10),
+                    {kAncho, kAlto});
 
     crearControles();
     conectar();

@@ -41,10 +41,8 @@ const QString kFormulaMolecular = QStringLiteral("Introduzca la fórmula molecul
 
 FormRendimiento::FormRendimiento(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("FormRendimiento"));
-    setWindowTitle(Titulo(QStringLiteral("Rendimiento de reacción"), 21));
-    setFont(Fuente(QStringLiteral("Arial"), 9));
-    setFixedSize(540, 296);
+    PrepararVentana(this, Titulo(QStringLiteral("Rendimiento de reacción"), 21), Fuente(QStringLiteral("Arial"), 9),
+                    {540, 296});
 
     m_guardia = new GuardiaFoco(this);
     crearControles();

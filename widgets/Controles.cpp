@@ -28,6 +28,14 @@ void Colorear(QWidget *control, const QColor &fondo, const QColor &texto)
     control->setAutoFillBackground(fondo.alpha() != 0);
 }
 
+void PrepararVentana(QWidget *ventana, const QString &titulo, const QFont &letra, QSize tamano)
+{
+    ventana->setObjectName(QString::fromLatin1(ventana->metaObject()->className()));
+    ventana->setWindowTitle(titulo);
+    ventana->setFont(letra);
+    ventana->setFixedSize(tamano);
+}
+
 QString Titulo(const QString &titulo, int blancos, int finales)
 {
     return titulo + QString(blancos, u' ') + QString::fromUtf8(kTituloAplicacion) + QString(finales, u' ');

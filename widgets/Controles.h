@@ -35,6 +35,10 @@ QFont Fuente(const QString &familia, qreal puntos, bool negrita = false);
 // through.
 void Colorear(QWidget *control, const QColor &fondo, const QColor &texto);
 
+// The first step of a window's load: its name (that of its class), its
+// caption, its letter and its fixed size.
+void PrepararVentana(QWidget *ventana, const QString &titulo, const QFont &letra, QSize tamano);
+
 // A window's caption: its title, a run of `blancos` blanks, the program's
 // name and, on some windows, `finales` more blanks.
 QString Titulo(const QString &titulo, int blancos, int finales = 0);

@@ -6,6 +6,7 @@
 
 #include "shell/Ventanas.h"
 #include "widgets/Azar.h"
+#include "widgets/Fecha.h"
 #include "widgets/Procesador.h"
 
 #include <QApplication>
@@ -40,8 +41,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
 
-    // The same game dealt every time, so the pictures change only when a window does.
+    // The same game dealt and the same day every time, so the pictures change
+    // only when a window does.
     InstalarManejadorSemilla([] { return 1U; });
+    InstalarHoy([] { return QDate(2026, 12, 8); });
 
     const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(carpeta.path())) {
