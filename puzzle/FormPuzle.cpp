@@ -64,6 +64,8 @@ void FormPuzle::crearAdornos()
 
     auto *marco =
         Crear<QFrame>(this, QStringLiteral("Shape1"), {izquierda, arriba, derecha - izquierda, abajo - arriba});
+    // Drawn over the two rows, it must let their clicks through to the cells.
+    marco->setAttribute(Qt::WA_TransparentForMouseEvents);
     marco->setFrameStyle(QFrame::Box | QFrame::Plain);
     marco->setLineWidth(2);
     Colorear(marco, Qt::transparent, kLinea);
@@ -79,6 +81,7 @@ void FormPuzle::crearAdornos()
     int n = 5;
     for (const QRect &zona : lineas) {
         auto *linea = Crear<QFrame>(this, QStringLiteral("Line%1").arg(n++), zona);
+        linea->setAttribute(Qt::WA_TransparentForMouseEvents);
         Colorear(linea, kLinea, kLinea);
     }
 }

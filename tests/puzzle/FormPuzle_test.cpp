@@ -65,3 +65,27 @@ TEST_F(Puzle, NumerosAtomicos)
     EXPECT_EQ(texto(Celda(pedido)), pedido);
     EXPECT_TRUE(mensajes.mensajes.empty());
 }
+
+TEST_F(Puzle, CadaCeldaRecibeLosClicsDeSuSitio)
+{
+    // The frame and lines drawn round the two rows below the table take no
+    // clicks: the cell under the pointer does.
+    for (const Calculos::Elemento &e : Calculos::TablaElementos) {
+        auto *celda = control<QLabel>(QString::fromStdString(Calculos::NombreCelda(e.simbolo)));
+        EXPECT_EQ(ventana.childAt(celda->mapTo(&ventana, celda->rect().center())), celda) << e.simbolo;
+    }
+
+    // Played through the window, as the mouse does, up to a lanthanide or an
+    // actinide.
+    const auto enLasSeries = [](const QString &simbolo) {
+        return Calculos::BuscarElemento(simbolo.toStdString())->columnaF > 0;
+    };
+    for (int i = 0; i < 118 && !enLasSeries(Pedido()); ++i)
+        Jugar("c");
+    const QString pedido = Pedido();
+    auto *celda = control<QLabel>(Celda(pedido));
+    QTest::mouseClick(ventana.windowHandle(), Qt::LeftButton, {}, celda->mapTo(&ventana, celda->rect().center()));
+    EXPECT_EQ(celda->text(), pedido);
+    EXPECT_TRUE(mensajes.mensajes.empty());
+    EXPECT_NE(Pedido(), pedido);
+}
