@@ -17,9 +17,22 @@ bool EsTabulador(int tecla)
 
 bool EsTecleo(const QKeyEvent *evento)
 {
-    if (evento->matches(QKeySequence::Paste) || evento->matches(QKeySequence::Cut) ||
-        evento->matches(QKeySequence::Undo) || evento->matches(QKeySequence::Redo))
-        return true;
+    // Whatever text they carry: Delete has none on some keyboards, and the
+    // word and line deletions come with Ctrl.
+    constexpr QKeySequence::StandardKey kEdiciones[] = {
+        QKeySequence::Paste,
+        QKeySequence::Cut,
+        QKeySequence::Undo,
+        QKeySequence::Redo,
+        QKeySequence::Delete,
+        QKeySequence::DeleteStartOfWord,
+        QKeySequence::DeleteEndOfWord,
+        QKeySequence::DeleteEndOfLine,
+        QKeySequence::DeleteCompleteLine,
+    };
+    for (const QKeySequence::StandardKey edicion : kEdiciones)
+        if (evento->matches(edicion))
+            return true;
     if (evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return false;
     const QString t = evento->text();

@@ -3,9 +3,9 @@
 class QKeyEvent;
 
 // A key press that types into a box or edits its text: a character,
-// Backspace, Enter, or a paste, cut, undo or redo shortcut. Tab, Escape,
-// arrows, Delete and the other shortcuts (copy, select all) only move
-// around or leave the text alone.
+// Backspace, Delete, Enter, or a paste, cut, undo, redo or word and line
+// deletion shortcut. Tab, Escape, arrows and the other shortcuts (copy,
+// select all) only move around or leave the text alone.
 bool EsTecleo(const QKeyEvent *evento);
 
 // Enter, from the main keyboard or the keypad, whatever the modifiers.

@@ -232,6 +232,13 @@ TEST_F(Decay, ElNuclidoSeSueltaAlElegirUnidadOTeclearUnPeriodo)
     teclear(QStringLiteral("TextPeriodo"), "1");
     EXPECT_EQ(textos({"ComboRadionucl", "TextPeriodo", "ComboTiempo"}), QStringLiteral("Radionúclido|44,61|días"));
     EXPECT_EQ(Mensajes(), QStringList());
+
+    // Deleting from the half-life is typing it too: the nuclide does not
+    // write its own back.
+    Elegir("ComboRadionucl", QStringLiteral("Fe-59"));
+    caja(QStringLiteral("TextPeriodo"))->setCursorPosition(0);
+    tecla(QStringLiteral("TextPeriodo"), Qt::Key_Delete);
+    EXPECT_EQ(textos({"ComboRadionucl", "TextPeriodo", "ComboTiempo"}), QStringLiteral("Radionúclido|4,6|días"));
 }
 
 TEST_F(Decay, Teclas)

@@ -205,6 +205,19 @@ TEST_F(Disoluciones, TeclasEnLasCajas)
     EXPECT_TRUE(mensajes.mensajes.empty());
 }
 
+TEST_F(Disoluciones, SuprimirTambienQuitaElResultado)
+{
+    for (const char *nombre : {"TextVolumen", "TextPm", "RTBFormula"}) {
+        SCOPED_TRACE(nombre);
+        Datos("OptionSolido", "NaCl|58,442|1|M|500|ml|1|M");
+        clic(QStringLiteral("cbCalcular"));
+        ASSERT_EQ(Resultado(), QStringLiteral("29,221|g||"));
+        tecla(QString::fromLatin1(nombre), Qt::Key_Home);
+        tecla(QString::fromLatin1(nombre), Qt::Key_Delete);
+        EXPECT_EQ(Resultado(), QStringLiteral("|||"));
+    }
+}
+
 TEST_F(Disoluciones, TeclasEnLasListas)
 {
     Datos("OptionSolido", "|100|1|M|500|ml|1|M");

@@ -149,6 +149,20 @@ TEST_F(EcCuadratica, TeclasEnLosCoeficientes)
     EXPECT_EQ(Avisos(), QString());
 }
 
+TEST_F(EcCuadratica, SuprimirRetiraElResultado)
+{
+    for (const auto &[tecla, modificadores] :
+         {std::pair{Qt::Key_Delete, Qt::NoModifier}, std::pair{Qt::Key_Delete, Qt::ControlModifier}}) {
+        Coeficientes("2", "0", "-8");
+        clic(QStringLiteral("Calcular"));
+        ASSERT_EQ(Resultado(), QStringLiteral("x  = 2 y x  = -2"));
+        caja(QStringLiteral("Textc"))->setCursorPosition(0);
+        this->tecla(QStringLiteral("Textc"), tecla, modificadores);
+        EXPECT_NE(texto(QStringLiteral("Textc")), QStringLiteral("-8"));
+        EXPECT_EQ(Resultado(), QString());
+    }
+}
+
 TEST_F(EcCuadratica, BorrarEInformacion)
 {
     auto *panel = control<QTextEdit>(QStringLiteral("RichTextBox1"));

@@ -143,6 +143,19 @@ TEST_F(Rendimiento, TeclasCambiosYBoton)
     EXPECT_EQ(cursor.charFormat().fontPointSize(), 8);
 }
 
+TEST_F(Rendimiento, SuprimirDevuelveElBoton)
+{
+    for (const char *nombre : kEntradas) {
+        SCOPED_TRACE(nombre);
+        Calcular("H2|H2O|2|2|4,0316|30");
+        ASSERT_FALSE(Habilitado());
+        tecla(QString::fromLatin1(nombre), Qt::Key_Home);
+        tecla(QString::fromLatin1(nombre), Qt::Key_Delete);
+        EXPECT_TRUE(Habilitado());
+        EXPECT_EQ(Resultado(), QString());
+    }
+}
+
 TEST_F(Rendimiento, UnCeroNoDejaSalir)
 {
     for (const char *nombre : {"TextCoefReact", "TextMasaProd"}) {

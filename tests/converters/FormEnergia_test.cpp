@@ -66,6 +66,18 @@ TEST(FormEnergia, UnGrupoNoTocaElOtro)
     EXPECT_EQ(e.todas(), QStringLiteral("0,999|4,18|23,0592|96,48|1"));
 }
 
+TEST(FormEnergia, SuprimirVaciaSoloSuGrupo)
+{
+    Energia e;
+    e.teclear("TextCal", "1");
+    e.teclear("TexteV", "1");
+    e.caja("TextCal")->setCursorPosition(0);
+    e.tecla("TextCal", Qt::Key_Delete);
+    EXPECT_EQ(e.todas(), QStringLiteral("||23,059|96,48|1"));
+    e.tecla("TexteV", Qt::Key_Backspace, Qt::ControlModifier);
+    EXPECT_EQ(e.todas(), QStringLiteral("||||"));
+}
+
 TEST(FormEnergia, OrdenDeEscritura)
 {
     struct Caso {

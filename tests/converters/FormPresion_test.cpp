@@ -89,6 +89,17 @@ TEST(FormPresion, CadaTeclaVaciaLasDemasYConvierte)
     EXPECT_EQ(p.todas(), QStringLiteral("|||10132,,||"));
 }
 
+TEST(FormPresion, SuprimirVaciaLasDemasYConvierte)
+{
+    Presion p;
+    p.teclear("TextHg", "760");
+    p.caja("TextHg")->setCursorPosition(0);
+    p.tecla("TextHg", Qt::Key_Delete);
+    EXPECT_EQ(p.todas(), QStringLiteral("0,079|60|0,08|7999,342|79993,421|0,082"));
+    p.tecla("TextHg", Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(p.todas(), QStringLiteral("|||||"));
+}
+
 TEST(FormPresion, LoQueNoCabeEnUnDoubleNoSeMuestra)
 {
     Presion p;

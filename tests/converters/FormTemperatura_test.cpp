@@ -198,10 +198,36 @@ TEST(FormTemperatura, TeclasQueNoEscribenNoVacianNada)
     QTest::keyRelease(t.caja("TextF"), Qt::Key_Tab);
     EXPECT_EQ(t.cfk(), QStringLiteral("1,2345|34,22|274,38"));
 
-    // Delete changes the text without being a typed character; its release converts.
+    // Delete empties the other boxes as a typed character does; its release converts.
     t.caja("TextC")->setCursorPosition(0);
     QTest::keyClick(t.caja("TextC"), Qt::Key_Delete);
     EXPECT_EQ(t.cfk(), QStringLiteral(",2345|32,42|273,38"));
+}
+
+TEST(FormTemperatura, BorrarHastaVaciarVaciaLasOtras)
+{
+    // Delete and the word deletions leave no conversion of the number they
+    // took away beside the empty box.
+    struct Caso {
+        const char *caja;
+        Qt::Key tecla;
+        Qt::KeyboardModifiers modificadores;
+        bool alPrincipio;
+    };
+    const Caso casos[] = {
+        {"TextK", Qt::Key_Delete, Qt::NoModifier, true},
+        {"TextC", Qt::Key_Backspace, Qt::ControlModifier, false},
+        {"TextF", Qt::Key_Delete, Qt::ControlModifier, true},
+    };
+    for (const Caso &c : casos) {
+        Temperatura t;
+        t.teclear(c.caja, '5');
+        ASSERT_NE(t.cfk(), QStringLiteral("||")) << c.caja;
+        if (c.alPrincipio)
+            t.caja(c.caja)->setCursorPosition(0);
+        t.tecla(c.caja, c.tecla, c.modificadores);
+        EXPECT_EQ(t.cfk(), QStringLiteral("||")) << c.caja;
+    }
 }
 
 TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)

@@ -31,7 +31,11 @@ TEST(Teclas, QueTeclasEscribenEnUnaCaja)
         {"Backtab", Qt::Key_Backtab, Qt::ShiftModifier, QString(), false, false},
         {"Escape", Qt::Key_Escape, Qt::NoModifier, QStringLiteral("\x1b"), false, true},
         {"left arrow", Qt::Key_Left, Qt::NoModifier, QString(), false, true},
-        {"Delete", Qt::Key_Delete, Qt::NoModifier, QString(), false, true},
+        // Delete and the word deletions change the text too.
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, QString(), true, true},
+        {"Delete with its text", Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"), true, true},
+        {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, QStringLiteral("\b"), true, true},
+        {"Ctrl+Delete", Qt::Key_Delete, Qt::ControlModifier, QString(), true, true},
         {"Shift alone", Qt::Key_Shift, Qt::ShiftModifier, QString(), false, false},
         {"Control alone", Qt::Key_Control, Qt::ControlModifier, QString(), false, false},
     };
