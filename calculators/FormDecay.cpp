@@ -95,6 +95,15 @@ void QuitarUltimo(QLineEdit *caja)
     caja->setCursorPosition(caret - 1);
 }
 
+// A key typed past the maximum goes again; a key held down, or a paste, may
+// have put several characters there: they go as well, the last first, until
+// the value is back within it.
+void QuitarExceso(QLineEdit *caja)
+{
+    while (SuperaElMaximo(caja))
+        QuitarUltimo(caja);
+}
+
 // The radiation sign, at the screen's density.
 QPixmap Trebol(int lado, qreal escala)
 {
@@ -462,7 +471,7 @@ void FormDecay::TextAct1_KeyUp(QKeyEvent *evento)
         return;
     if (SuperaElMaximo(ui.TextAct1)) {
         MostrarError(this, QString::fromUtf8(kMaximo));
-        QuitarUltimo(ui.TextAct1);
+        QuitarExceso(ui.TextAct1);
     }
     if (ui.TextAct1->text().isEmpty())
         VaciarResultado();
@@ -478,7 +487,7 @@ void FormDecay::TextPeriodo_KeyUp(QKeyEvent *evento)
         VaciarResultado();
     } else if (SuperaElMaximo(ui.TextPeriodo)) {
         MostrarError(this, QString::fromUtf8(kMaximo));
-        QuitarUltimo(ui.TextPeriodo);
+        QuitarExceso(ui.TextPeriodo);
     } else {
         Recalcular();
     }

@@ -4,6 +4,8 @@
 #include "widgets/Flechas.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QTextEdit>
@@ -270,6 +272,36 @@ TEST_F(Decay, Teclas)
         tecla(QString::fromLatin1(nombre), Qt::Key_Tab);
         Procesar();
         EXPECT_EQ(texto(QString::fromLatin1(nombre)), QStringLiteral("0")) << nombre;
+    }
+}
+
+TEST_F(Decay, UnaTeclaMantenidaOUnPegadoNoPasanDelMaximo)
+{
+    // The excess goes, the last typed first, down to the first value within it.
+    for (const char *nombre : {"TextAct1", "TextPeriodo"}) {
+        SCOPED_TRACE(nombre);
+        Poner(QStringLiteral("TextAct1=10"));
+        Elegir("ComboRadionucl", QStringLiteral("Hg-197"));
+        QLineEdit *c = caja(QString::fromLatin1(nombre));
+        c->setText(QStringLiteral("99999"));
+        c->setFocus();
+        // Held down: one press, then the keyboard's repeats, then one release.
+        QTest::keyPress(c, Qt::Key_9);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent suelta(QEvent::KeyRelease, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"), true);
+            QCoreApplication::sendEvent(c, &suelta);
+            QKeyEvent otra(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"), true);
+            QCoreApplication::sendEvent(c, &otra);
+        }
+        QTest::keyRelease(c, Qt::Key_9);
+        EXPECT_EQ(c->text(), QStringLiteral("999999"));
+        EXPECT_EQ(Mensajes(), QStringList{kMaximo});
+
+        c->clear();
+        QApplication::clipboard()->setText(QStringLiteral("12345678"));
+        tecla(QString::fromLatin1(nombre), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c->text(), QStringLiteral("123456"));
+        EXPECT_EQ(Mensajes(), QStringList{kMaximo});
     }
 }
 
