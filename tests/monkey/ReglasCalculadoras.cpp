@@ -72,8 +72,19 @@ public:
                    caja->objectName() + QStringLiteral(" disabled with \"") + caja->text() + u'"');
         const bool completo = !formula->toPlainText().isEmpty() && !masa->text().isEmpty() &&
                               !moles->text().isEmpty() && !gramos->text().isEmpty();
-        if (completo && !calcular->isEnabled())
+        if (completo && !calcular->isEnabled()) {
             Exigir(moles->isEnabled() && gramos->isEnabled(), "a complete result can be edited from either amount");
+            // Grams from the moles typed, rounded to 3 decimals, and the moles
+            // again from those grams.
+            const auto m = Numero(masa->text());
+            const auto n = Numero(moles->text());
+            const auto g = Numero(gramos->text());
+            if (m && n && g) {
+                const double holgura = 0.0005 * (1 + std::fabs(*m)) + 1e-12 * std::fabs(*g);
+                Exigir(std::fabs(*g - *n * *m) <= holgura, "the grams are the moles times the molar mass shown",
+                       QStringLiteral("%1 mol, %2 g/mol, %3 g").arg(moles->text(), masa->text(), gramos->text()));
+            }
+        }
 
         const bool enLaFormula = e.tipo == Evento::Tipo::Tecla && e.EnControl(QStringLiteral("BoxFormulaEmp")) &&
                                  !(e.modificadores & Qt::ControlModifier) && e.texto.size() == 1;
@@ -234,6 +245,7 @@ public:
             for (const char *caja : kNumeros)
                 completos = completos && Numero(TextoDe(Control(caja))).has_value();
             Exigir(completos, "a yield is only shown for complete data", Entradas().join(u'|'));
+            Rinde(rendimiento);
         }
         bool tecleo = false;
         for (const char *caja : {"BoxFormulaEmpReact", "BoxFormulaEmpProd", "TextCoefReact", "TextCoefProd",
@@ -246,6 +258,31 @@ public:
 
 private:
     static constexpr const char *kNumeros[] = {"TextCoefReact", "TextCoefProd", "TextMasaReact", "TextMasaProd"};
+
+    // The theoretical mass follows from the reagent's grams through the two
+    // molar masses and coefficients, and the yield is the product's grams
+    // against it, in percent, to 2 decimals.
+    void Rinde(const QString &rendimiento)
+    {
+        const auto cr = Numero(TextoDe(Control("TextCoefReact")));
+        const auto cp = Numero(TextoDe(Control("TextCoefProd")));
+        const auto mr = Numero(TextoDe(Control("TextMasaReact")));
+        const auto mp = Numero(TextoDe(Control("TextMasaProd")));
+        const auto pmr = Numero(TextoDe(Control("PmReactivo")));
+        const auto pmp = Numero(TextoDe(Control("PmProducto")));
+        const auto teorica = Numero(TextoDe(Control("MasaTeoricaProducto")));
+        const auto r = Numero(rendimiento);
+        Exigir(cr && cp && mr && mp && pmr && pmp && teorica && r, "a yield shown comes from numbers",
+               TextoDe(Control("MasaTeoricaProducto")));
+        if (!(cr && cp && mr && mp && pmr && pmp && teorica && r))
+            return;
+        const double esperada = *mr * *pmp * *cp / (*cr * *pmr);
+        Exigir(std::fabs(*teorica - esperada) <= 1e-12 * std::fabs(esperada),
+               "the theoretical mass follows from the reagent", QString::number(esperada));
+        const double porcentaje = *mp * 100 / *teorica;
+        Exigir(std::fabs(*r - porcentaje) <= 0.005 + 1e-12 * std::fabs(porcentaje),
+               "the yield is the product against the theoretical mass", QString::number(porcentaje));
+    }
 
     QStringList Entradas()
     {
