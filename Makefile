@@ -5,7 +5,7 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize bench format format-check screenshots screenshots-2x package clean
+.PHONY: all deps build run test sanitize monkey bench format format-check screenshots screenshots-2x package clean
 
 all: build
 
@@ -32,6 +32,17 @@ sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j$(JOBS)
+
+# The monkey test at length, 100000 events per window; each window's figures
+# go to $(BUILD)/monkey.tsv and are shown at the end.
+MONKEY_EVENTOS ?= 100000
+monkey: build
+	rm -f $(BUILD)/monkey.tsv
+	cd $(BUILD) && \
+	  ORVELLA_MONKEY_EVENTOS=$(MONKEY_EVENTOS) ORVELLA_MONKEY_CIFRAS=$(abspath $(BUILD))/monkey.tsv \
+	  ctest -R '^monkey_test\.Lista/' --output-on-failure --timeout 7200 -j$(JOBS)
+	@printf 'window\tevents\tseconds\tmessages\tchecks\tfindings\topenings\tseed\n'
+	@sort $(BUILD)/monkey.tsv
 
 bench: build
 	cmake --build $(BUILD) --target orvella_bench -j$(JOBS)

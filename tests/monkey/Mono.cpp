@@ -491,11 +491,16 @@ void Mono::Abrir()
             continue;
         QObject::connect(rica, &QTextEdit::textChanged, m_contexto.get(), [this, rica] {
             if (m_enEvento && m_actual != nullptr && rica->hasFocus() &&
-                (m_actual->tipo == Evento::Tipo::Tecla || m_actual->tipo == Evento::Tipo::Pegar))
+                (m_actual->tipo == Evento::Tipo::Tecla || m_actual->tipo == Evento::Tipo::Pegar ||
+                 m_actual->tipo == Evento::Tipo::Dato))
                 m_actual->editadas.insert(NombreDe(rica));
         });
     }
     m_reglas.sonidos << std::exchange(m_entorno.sonidos.rutas, {});
+    for (const MensajeMostrado &m : std::exchange(m_entorno.mensajes.mensajes, {})) {
+        ++m_cifras.mensajes;
+        ++m_cifras.porMensaje[m.texto];
+    }
     // What takes input is not hidden under something else.
     for (QWidget *control : m_ventana->findChildren<QWidget *>()) {
         const bool entrada =
@@ -628,9 +633,14 @@ Evento Mono::Siguiente()
         opciones.push_back({Evento::Tipo::Tic, 6});
     if (!m_valores.empty())
         opciones.push_back({Evento::Tipo::Dato, 12});
+
     QWidget *jugada = m_reglas.Jugada();
     if (jugada != nullptr)
         opciones.push_back({Evento::Tipo::Jugada, m_reglas.PesoJugada()});
+    // Now and then the user closes the window, whatever is under way, and
+    // opens it again from the menu.
+    if (Azar(250) == 0)
+        opciones = {{Evento::Tipo::Cierre, 1}};
     int total = 0;
     for (const Opcion &o : opciones)
         total += o.peso;
@@ -675,6 +685,10 @@ Evento Mono::Siguiente()
         break;
     case Evento::Tipo::Dato:
         Dato(e);
+        break;
+    case Evento::Tipo::Cierre:
+        e.destino = m_ventana;
+        e.descripcion = QStringLiteral("close box");
         break;
     }
     return e;
@@ -858,6 +872,9 @@ void Mono::Enviar(Evento &e)
         if (e.reloj != nullptr)
             Disparar(e.reloj);
         break;
+    case Evento::Tipo::Cierre:
+        m_ventana->close();
+        break;
     case Evento::Tipo::Dato: {
         // Clicked into, everything in it selected, and the value typed over it.
         QPointer<QWidget> caja = e.destino;
@@ -945,7 +962,7 @@ CifrasMono Mono::Correr()
         if (Abierta()) {
             m_reglas.Despues(e);
             ComprobarTextos();
-        } else if (!m_reglas.PuedeCerrarse()) {
+        } else if (!m_reglas.PuedeCerrarse() && e.tipo != Evento::Tipo::Cierre) {
             m_reglas.Exigir(false, "the window stays open until the user closes it");
         }
         ++m_cifras.eventos;
@@ -1049,7 +1066,7 @@ OpcionesMono OpcionesDelEntorno(const QString &clase)
     constexpr int kEventos = 400;
     constexpr int kVigiaMs = 30000;
 #else
-    constexpr int kEventos = 3000;
+    constexpr int kEventos = 5000;
     constexpr int kVigiaMs = 5000;
 #endif
     OpcionesMono o;

@@ -11,7 +11,7 @@
 
 struct OpcionesMono {
     std::uint32_t semilla = 12;
-    int eventos = 3000;
+    int eventos = 5000;
     // The longest one event may take before the window is taken for hung.
     std::chrono::milliseconds vigia{5000};
 };

@@ -24,6 +24,7 @@ struct Evento {
         Tic,    // one tick of a running timer
         Jugada, // a click a player who knows the game would make
         Dato,   // a value that makes sense typed key by key into a box
+        Cierre, // the window closed with its close box, to be opened again
     };
 
     Tipo tipo = Tipo::Tecla;

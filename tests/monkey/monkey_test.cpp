@@ -209,7 +209,8 @@ public:
 // Every event, as the monkey describes it.
 class Diario : public Reglas {
 public:
-    void Despues(const Evento &e) override { eventos << e.descripcion; }
+    void Antes(const Evento &e) override { eventos << e.descripcion; }
+    void Despues(const Evento &) override {}
     QStringList eventos;
 };
 
