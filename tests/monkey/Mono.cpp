@@ -1063,7 +1063,7 @@ OpcionesMono OpcionesDelEntorno(const QString &clase)
 {
 #ifdef ORVELLA_SANITIZE
     // Every access checked: a shorter run in a window of more time.
-    constexpr int kEventos = 400;
+    constexpr int kEventos = 2000;
     constexpr int kVigiaMs = 30000;
 #else
     constexpr int kEventos = 5000;
