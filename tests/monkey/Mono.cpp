@@ -559,15 +559,12 @@ QWidget *Mono::Foco() const
     return foco;
 }
 
-// The controls a user can click: those on top at some point of their own.
+// The controls a user can click: those that nothing covers in the middle.
 std::vector<QWidget *> Mono::Clicables(bool etiquetas) const
 {
     std::vector<QWidget *> lista;
     const auto anadir = [&](QWidget *w) {
-        if (!Visible(w) || w->width() <= 0 || w->height() <= 0)
-            return;
-        const QWidget *arriba = m_ventana->childAt(w->mapTo(m_ventana.data(), w->rect().center()));
-        if (arriba == w || w->isAncestorOf(arriba))
+        if (Visible(w) && w->width() > 0 && w->height() > 0 && AlAlcance(w))
             lista.push_back(w);
     };
     if (etiquetas) {

@@ -3,13 +3,6 @@
 #include "tests/monkey/ReglasVentanas.h"
 #include "widgets/TextosNumericos.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTextEdit>
-
 #include <functional>
 #include <utility>
 
@@ -26,35 +19,27 @@ bool Visible(const QWidget *control)
     return control != nullptr && control->isVisibleTo(control->window());
 }
 
-bool AlAlcance(const QWidget *control)
+namespace {
+
+// What a click in the middle of the control reaches.
+const QWidget *EnSuCentro(const QWidget *control)
 {
     const QWidget *ventana = control->window();
-    const QWidget *arriba = ventana->childAt(control->mapTo(ventana, control->rect().center()));
+    return ventana->childAt(control->mapTo(ventana, control->rect().center()));
+}
+
+} // namespace
+
+bool AlAlcance(const QWidget *control)
+{
+    const QWidget *arriba = EnSuCentro(control);
     return arriba == control || control->isAncestorOf(arriba);
 }
 
 QString LoQueLoTapa(const QWidget *control)
 {
-    const QWidget *ventana = control->window();
-    const QWidget *arriba = ventana->childAt(control->mapTo(ventana, control->rect().center()));
+    const QWidget *arriba = EnSuCentro(control);
     return arriba == nullptr ? QStringLiteral("nothing") : arriba->objectName();
-}
-
-QString TextoDe(const QWidget *control)
-{
-    if (const auto *caja = qobject_cast<const QLineEdit *>(control))
-        return caja->text();
-    if (const auto *etiqueta = qobject_cast<const QLabel *>(control))
-        return etiqueta->text();
-    if (const auto *rico = qobject_cast<const QTextEdit *>(control))
-        return rico->toPlainText();
-    if (const auto *lista = qobject_cast<const QComboBox *>(control))
-        return lista->currentText();
-    if (const auto *boton = qobject_cast<const QAbstractButton *>(control))
-        return boton->text();
-    if (const auto *marco = qobject_cast<const QGroupBox *>(control))
-        return marco->title();
-    return {};
 }
 
 std::optional<double> Numero(const QString &texto)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/Ventana.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QSet>
@@ -136,8 +138,6 @@ bool Visible(const QWidget *control);
 bool AlAlcance(const QWidget *control);
 // Its name in the program, or that of whatever covers its middle.
 QString LoQueLoTapa(const QWidget *control);
-// A control's text: box, label, plain text of a rich-text box, list, button.
-QString TextoDe(const QWidget *control);
 // The number a text shows, read as the program reads it.
 std::optional<double> Numero(const QString &texto);
 

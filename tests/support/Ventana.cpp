@@ -82,7 +82,11 @@ void Manejo::clic(const QString &nombre)
 
 QString Manejo::texto(const QString &nombre) const
 {
-    const QWidget *c = control(nombre);
+    return TextoDe(control(nombre));
+}
+
+QString TextoDe(const QWidget *c)
+{
     if (const auto *caja = qobject_cast<const QLineEdit *>(c))
         return caja->text();
     if (const auto *etiqueta = qobject_cast<const QLabel *>(c))
