@@ -109,10 +109,8 @@ std::string NumeroATexto(double v)
     auto res = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 15);
     // Just below the largest double, 15 digits rounded up name a number past
     // it, which reads as no number at all: the digits are cut there instead.
-    constexpr double kCasiElMayor = 1.797693134862e308;
     double leido = 0.0;
-    for (double w = v;
-         std::fabs(w) > kCasiElMayor && std::from_chars(buffer, res.ptr, leido).ec == std::errc::result_out_of_range;) {
+    for (double w = v; std::from_chars(buffer, res.ptr, leido).ec == std::errc::result_out_of_range;) {
         w = std::nextafter(w, 0.0);
         res = std::to_chars(buffer, buffer + sizeof buffer, w, std::chars_format::general, 15);
     }
