@@ -106,14 +106,7 @@ std::string NumeroATexto(double v)
     if (v == 0.0)
         return "0";
     char buffer[40];
-    auto res = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 15);
-    // Just below the largest double, 15 digits rounded up name a number past
-    // it, which reads as no number at all: the digits are cut there instead.
-    double leido = 0.0;
-    for (double w = v; std::from_chars(buffer, res.ptr, leido).ec == std::errc::result_out_of_range;) {
-        w = std::nextafter(w, 0.0);
-        res = std::to_chars(buffer, buffer + sizeof buffer, w, std::chars_format::general, 15);
-    }
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 15);
     std::string texto(buffer, res.ptr);
     for (char &c : texto) {
         if (c == '.')

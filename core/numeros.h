@@ -15,9 +15,7 @@ double Redondear(double valor, int decimales);
 // The program's text form of a number: up to 15 significant digits, no
 // trailing zeros, a decimal comma and an upper-case exponent when one is
 // needed ("0,5", "18,0148", "1,5E-05", "1E+15"). Never "-0". NaN and the
-// infinities have no text form: they give the empty text. Every text it
-// writes reads back as a number: next to the largest double the last digit
-// is cut rather than rounded up past it.
+// infinities have no text form: they give the empty text.
 std::string NumeroATexto(double v);
 
 // Reads a number written with the decimal comma: optional blanks around, an

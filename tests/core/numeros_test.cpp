@@ -104,11 +104,6 @@ TEST(NumeroATexto, FormaDelPrograma)
         {1013250.001, "1013250,001"},
         {0.0001, "0,0001"},
         {1e308, "1E+308"},
-        // Rounded up, the largest doubles would read as no number at all.
-        {std::numeric_limits<double>::max(), "1,79769313486231E+308"},
-        {-std::numeric_limits<double>::max(), "-1,79769313486231E+308"},
-        {1.797693134862315e308, "1,79769313486231E+308"},
-        {1.79769313486231e308, "1,79769313486231E+308"},
         {5e-324, "4,94065645841247E-324"},
         {0.0, "0"},
         {-0.0, "0"},
