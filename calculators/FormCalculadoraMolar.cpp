@@ -119,7 +119,6 @@ void FormCalculadoraMolar::crearFilas()
         ui.I[n] = CrearEtiqueta(ui.Frame2, NombreFila("I", n), QStringLiteral("="), {110, y, 20, 28});
         ui.Porcentaje[n] = CrearEtiqueta(ui.Frame2, NombreFila("Porcentaje", n), QString(), {135, y, 140, 28});
         ui.Porcentaje[n]->setFont(porcentaje);
-        NombrarResultado(ui.Porcentaje[n], QStringLiteral("Porcentaje"));
     }
 
     ui.Frame1 = Crear<QGroupBox>(this, QStringLiteral("Frame1"), {330, 150, 378, 384});
@@ -295,6 +294,8 @@ void FormCalculadoraMolar::OcultarPorcentajes()
         ui.Atomo[n]->hide();
         ui.I[n]->hide();
         ui.Porcentaje[n]->clear();
+        // Read after the symbol it is written for, once there is one.
+        NombrarResultado(ui.Porcentaje[n], QStringLiteral("Porcentaje"));
     }
 }
 

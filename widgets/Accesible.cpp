@@ -111,6 +111,11 @@ void Registrar(QLabel *etiqueta, const Lectura &lectura)
     if (!Lecturas().contains(etiqueta))
         QObject::connect(etiqueta, &QObject::destroyed, [etiqueta] { Lecturas().remove(etiqueta); });
     Lecturas().insert(etiqueta, lectura);
+    // Qt makes a label's usual interface as soon as it has a text, and keeps
+    // it: that one goes, so that the next look-up finds ours.
+    QAccessibleInterface *hecha = QAccessible::queryAccessibleInterface(etiqueta);
+    if (hecha != nullptr && dynamic_cast<EtiquetaLeida *>(hecha) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(hecha));
 }
 
 bool EsTeclaDePulsar(const QKeyEvent *tecla)
@@ -171,8 +176,8 @@ private:
     static void MarcarFoco(QLabel *etiqueta)
     {
         QPainter p(etiqueta);
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(etiqueta->rect().adjusted(3, 3, -4, -4));
+        p.setPen(QPen(Qt::black, 2, Qt::DotLine));
+        p.drawRect(QRectF(etiqueta->rect()).adjusted(4, 4, -4, -4));
     }
 
     QPointer<QLabel> m_pulsada;
