@@ -3,9 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -190,6 +192,14 @@ void Nombrar(QWidget *control, const QString &nombre, const QString &descripcion
     control->setAccessibleName(nombre);
     if (!descripcion.isEmpty())
         control->setAccessibleDescription(descripcion);
+    // On Linux a list is announced by its entry: its name reaches the screen
+    // reader as its description, and through the box one types in.
+    if (auto *lista = qobject_cast<QComboBox *>(control)) {
+        if (descripcion.isEmpty())
+            lista->setAccessibleDescription(nombre);
+        if (lista->lineEdit() != nullptr)
+            lista->lineEdit()->setAccessibleName(nombre);
+    }
 }
 
 void NombrarControles(QWidget *ventana, std::span<const LecturaControl> lecturas)

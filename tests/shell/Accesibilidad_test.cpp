@@ -180,7 +180,8 @@ const Lectura kLecturas[] = {
     {"FormDecay", "TextAct1", "Actividad inicial"},
     {"FormDecay", "ComboRadionucl", "Radionúclido", "Elegir uno da su período de semidesintegración"},
     {"FormDecay", "TextPeriodo", "Período de semidesintegración"},
-    {"FormDecay", "ComboTiempo", "Unidad del período de semidesintegración"},
+    {"FormDecay", "ComboTiempo", "Unidad del período de semidesintegración",
+     "Unidad del período de semidesintegración"},
     {"FormDecay", "UpDown1/Arriba", "Subir la hora inicial"},
     {"FormDecay", "UpDown9/Abajo", "Bajar los minutos finales de diez en diez"},
     {"FormDecay", "UpDown7/Arriba", "Subir la actividad inicial de cien en cien"},
@@ -270,16 +271,21 @@ TEST(Accesibilidad, TodoControlTieneNombre)
     EXPECT_GT(vistos, 118 + 118 + 75);
 }
 
-// A list is named on Linux by its caption, when it has one.
-TEST(Accesibilidad, ListaConSuRotulo)
+// On Linux a list is announced by its entry: its name comes in its
+// description, in the box one types in and, when it has one, in its caption.
+TEST(Accesibilidad, Listas)
 {
     VentanaAbierta v(QStringLiteral("FormDecay"));
-    for (const auto &[lista, rotulo] : {std::pair{"DTPicker1", "Label1"}, std::pair{"TextPeriodo", "Label9"}}) {
-        const auto relaciones =
-            QAccessible::queryAccessibleInterface(v.Buscar(QString::fromLatin1(lista)))->relations(QAccessible::Label);
-        ASSERT_EQ(relaciones.size(), 1) << lista;
+    for (const auto &[control, rotulo] : {std::pair{"DTPicker1", "Label1"}, std::pair{"TextPeriodo", "Label9"}}) {
+        const auto relaciones = QAccessible::queryAccessibleInterface(v.Buscar(QString::fromLatin1(control)))
+                                    ->relations(QAccessible::Label);
+        ASSERT_EQ(relaciones.size(), 1) << control;
         EXPECT_EQ(relaciones.front().first->object()->objectName(), QString::fromLatin1(rotulo));
     }
+    auto *lista = qobject_cast<QComboBox *>(v.Buscar(QStringLiteral("ComboUnidades")));
+    ASSERT_NE(lista, nullptr);
+    EXPECT_EQ(Descripcion(lista), QStringLiteral("Unidad de la actividad"));
+    EXPECT_EQ(Nombre(lista->lineEdit()), QStringLiteral("Unidad de la actividad"));
 }
 
 // Tab from the first control reaches every control of the window that shows.
