@@ -60,7 +60,8 @@ public:
         if (t != QAccessible::Name || m_pulsable)
             return QAccessibleWidget::text(t);
         const Lectura lectura = Lecturas().value(object());
-        QString valor = static_cast<const QLabel *>(widget())->text().simplified();
+        const auto *etiqueta = qobject_cast<const QLabel *>(widget());
+        QString valor = etiqueta == nullptr ? QString() : etiqueta->text().simplified();
         if (lectura.unidad != nullptr && !lectura.unidad->isHidden() && !valor.isEmpty())
             valor = (valor + u' ' + lectura.unidad->text()).simplified();
         return valor.isEmpty() ? lectura.nombre : lectura.nombre + QStringLiteral(": ") + valor;
@@ -83,8 +84,9 @@ public:
 
     void doAction(const QString &accion) override
     {
-        if (m_pulsable && accion == pressAction())
-            Pulsar(static_cast<QLabel *>(widget()));
+        auto *etiqueta = qobject_cast<QLabel *>(widget());
+        if (m_pulsable && etiqueta != nullptr && accion == pressAction())
+            Pulsar(etiqueta);
         else
             QAccessibleWidget::doAction(accion);
     }
@@ -136,7 +138,10 @@ public:
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override
     {
-        auto *etiqueta = static_cast<QLabel *>(objeto);
+        // A label being destroyed is no longer one.
+        auto *etiqueta = qobject_cast<QLabel *>(objeto);
+        if (etiqueta == nullptr)
+            return false;
         switch (evento->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
