@@ -139,9 +139,8 @@ QImage DibujarGalaxia(qreal escala)
             const double ejeDisco = std::abs(u) / 120.0 + (v * v) / (2.0 * 14.0 * 14.0);
             const double disco = ejeDisco < kInvisible ? std::exp(-ejeDisco) * (0.75 + 0.5 * Ruido(x / 2, y / 2)) : 0.0;
             const double radioBulbo = u * u + 2.2 * v * v;
-            const double bulbo = radioBulbo < (26.0 * kInvisible) * (26.0 * kInvisible)
-                                     ? std::exp(-std::sqrt(radioBulbo) / 26.0)
-                                     : 0.0;
+            const double bulbo =
+                radioBulbo < (26.0 * kInvisible) * (26.0 * kInvisible) ? std::exp(-std::sqrt(radioBulbo) / 26.0) : 0.0;
             // The faint glow around it changes so slowly that single precision
             // and one value for each pair of device pixels are plenty.
             if (x % 2 == 0) {
