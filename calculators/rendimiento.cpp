@@ -24,7 +24,10 @@ std::optional<double> MasaTeoricaProducto(const DatosReaccion &d)
 
 std::optional<double> PorcentajeRendimiento(double masaProducto, double masaTeorica)
 {
-    const std::optional<double> r = Finito(masaProducto * 100.0 / masaTeorica);
+    std::optional<double> r = Finito(masaProducto * 100.0 / masaTeorica);
+    // A mass near the top of the range overflows x 100 before the division.
+    if (!r && masaTeorica != 0)
+        r = Finito(masaProducto / masaTeorica * 100.0);
     if (!r)
         return std::nullopt;
     return Redondear(*r, kDecimalesRendimiento);

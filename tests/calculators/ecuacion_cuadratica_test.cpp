@@ -85,6 +85,8 @@ TEST(EcuacionCuadratica, CoeficientesExtremos)
         {"a root beyond any double, a subnormal", 1e-310, 1, 1, Fuera, 0, 0},
         {"a = 0, root beyond any double", 0, 1e-300, 1e300, Fuera, 0, 0},
         {"b = 0, the largest roots", 1, 0, -1.7e308, Dos, 1.30384048104053e154, -1.30384048104053e154},
+        // Scaling b² back into range took a to 0; both roots are ordinary numbers.
+        {"b² overflows, a small a", 6.59e-43, 2.68e154, -5.52e303, Dos, 2.05970149253731e149, -4.06676783004552e196},
     };
     for (const Caso &c : casos)
         Comprobar(c);
