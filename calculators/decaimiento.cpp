@@ -219,9 +219,10 @@ std::optional<double> ActividadFinal(double a0, double horas, double periodoHora
     if (a0 == 0)
         return 0.0;
     const double exponente = horas * -kLn2 / periodoHoras;
-    double a = a0 * std::exp(exponente);
+    const double factor = std::exp(exponente);
+    double a = a0 * factor;
     // e^x alone may overflow where a tiny A0 brings the product back in range.
-    if (!std::isfinite(a) && std::isfinite(exponente))
+    if (std::isinf(factor) && std::isfinite(exponente))
         a = std::copysign(std::exp(exponente + std::log(std::fabs(a0))), a0);
     if (!std::isfinite(a))
         return std::nullopt;

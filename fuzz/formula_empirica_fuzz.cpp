@@ -6,6 +6,8 @@
 #include "core/elementos.h"
 #include "fuzz/comun.h"
 
+#include <vector>
+
 using namespace Fuzz;
 using Calculos::FalloDatos;
 using Calculos::FalloEmpirico;
@@ -117,12 +119,42 @@ void Pasadas(FuzzedDataProvider &datos)
     }
 }
 
+// The percent composition of any groups against any molar mass.
+void Composicion(FuzzedDataProvider &datos)
+{
+    std::vector<Calculos::GrupoFormula> grupos(datos.ConsumeIntegralInRange<std::size_t>(0, 12));
+    bool finitos = true;
+    for (Calculos::GrupoFormula &g : grupos) {
+        g.simbolo = Simbolo(datos);
+        g.masa = MasaDe(g.simbolo);
+        g.cuenta = datos.ConsumeBool() ? Numero(datos) : datos.ConsumeIntegralInRange<int>(1, 1000);
+        finitos = finitos && std::isfinite(g.masa * g.cuenta);
+    }
+    const double masa = Numero(datos);
+    const auto filas = Calculos::ComposicionPorcentual(grupos, masa);
+    if (!(std::isfinite(masa) && masa > 0)) {
+        EXIGIR(filas.empty(), "rows for a molar mass of " + D(masa));
+        return;
+    }
+    EXIGIR(filas.size() == std::min<std::size_t>(grupos.size(), kFilasComposicion), "rows");
+    for (std::size_t n = 0; n < filas.size(); ++n) {
+        EXIGIR(filas[n].simbolo == grupos[n].simbolo, "row " + std::to_string(n));
+        const std::string que = "percentage of " + D(grupos[n].masa) + " x " + D(grupos[n].cuenta) + " in " + D(masa);
+        // A share too large for a double has no text; one that is a number
+        // is shown rounded to 4 decimals.
+        if (finitos && std::fabs(static_cast<long double>(grupos[n].masa) * grupos[n].cuenta * 100 / masa) < 1e300L)
+            Mostrable(filas[n].porcentaje, que);
+        if (std::isfinite(filas[n].porcentaje))
+            Redondeado(filas[n].porcentaje, 4, que);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t tamano)
 {
     FuzzedDataProvider datos(bytes, tamano);
-    switch (datos.ConsumeIntegralInRange<int>(0, 2)) {
+    switch (datos.ConsumeIntegralInRange<int>(0, 3)) {
     case 0: {
         Calculos::TextosEmpiricos textos;
         for (auto &t : textos) {
@@ -144,8 +176,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t tam
         Subindices(filas);
         break;
     }
-    default:
+    case 2:
         Pasadas(datos);
+        break;
+    default:
+        Composicion(datos);
         break;
     }
     return 0;

@@ -214,6 +214,8 @@ TEST(Actividad, SinResultado)
         {"exponential overflows", 999999, -1e4 * 65, 65, MCI},
         {"tiny half-life backwards in time", 10, -1, 5e-324, MCI},
         {"negative activity overflows when scaled", -1e300, 0, 65, MCI},
+        // e^x itself is finite here: a logarithm's rounding must not make it fit.
+        {"the largest activity grows past any number", -std::numeric_limits<double>::max(), -100, 1e16, MCI},
         {"no half-life at all", 10, 6, kNaN, MCI},
     };
     for (const Caso &c : casos)
