@@ -25,13 +25,15 @@ SolucionCuadratica General(double a, double b, double c)
     // that pushes the smallest coefficient towards 0.
     const double sinEscalar = a;
     const int e = std::ilogb(std::max({std::fabs(a), std::fabs(b), std::fabs(c)}));
-    double d = b * b - 4 * a * c;
+    // 4 (a c), not (4 a) c: 4 a alone overflows for the largest a, and the
+    // scaling below would then take a tiny c to 0 and lose the sign of D.
+    double d = b * b - 4 * (a * c);
     const bool abajo = e > 0 && !std::isfinite(d);
     if (e < 0 || !std::isfinite(d)) {
         a = std::ldexp(a, -e);
         b = std::ldexp(b, -e);
         c = std::ldexp(c, -e);
-        d = b * b - 4 * a * c;
+        d = b * b - 4 * (a * c);
     }
     if (d < 0)
         return {CasoCuadratica::SinSolucionReal, 0, 0};
