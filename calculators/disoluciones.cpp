@@ -8,13 +8,6 @@ namespace Calculos {
 
 namespace {
 
-std::optional<double> Finito(double v)
-{
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
 // x y z with the mantissas and the exponents multiplied apart: infinite only
 // when the product itself is, and 0 when a factor is 0, however large the
 // others. The same double as x * y * z wherever that one does not overflow.

@@ -6,17 +6,6 @@
 
 namespace Calculos {
 
-namespace {
-
-std::optional<double> Finito(double v)
-{
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
 std::optional<double> MasaTeoricaProducto(const DatosReaccion &d)
 {
     return Finito(d.masaReactivo * d.pmProducto * d.coefProducto / (d.coefReactivo * d.pmReactivo));

@@ -173,4 +173,11 @@ Veredicto JuzgarTecla(TipoFiltro tipo, std::string_view texto)
     return Veredicto::Descarta;
 }
 
+std::optional<double> Finito(double v)
+{
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
 } // namespace Calculos

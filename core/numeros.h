@@ -27,6 +27,10 @@ std::optional<double> TextoANumero(std::string_view t);
 
 bool EsNumerico(std::string_view t);
 
+// The value when it is a finite number; nothing for the infinities and NaN,
+// which have no text.
+std::optional<double> Finito(double v);
+
 // Keystroke filters of the numeric fields.
 enum class TipoFiltro {
     Decimal,         // digits and the comma; a dot becomes a comma
