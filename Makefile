@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize fuzz bench format format-check screenshots screenshots-2x package clean
+.PHONY: all deps build run test sanitize fuzz bench format format-check screenshots screenshots-2x guia package clean
 
 all: build
 
@@ -59,6 +59,10 @@ screenshots: build
 # The same windows on a screen of twice the density, beside the build.
 screenshots-2x: build
 	./$(BUILD)/tools/orvella_capturas $(BUILD)/capturas-2x 2
+
+# The worked examples of the user guide (docs/guia.md), into docs/guia/.
+guia: build
+	./$(BUILD)/tools/orvella_guia docs/guia
 
 format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
