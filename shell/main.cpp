@@ -1,5 +1,6 @@
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
+#include "widgets/Estilo.h"
 #include "widgets/IconoAplicacion.h"
 #include "widgets/Procesador.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     pantalla.soltar();
     LimpiarRegistrosVectoriales();
+    InstalarEstilo();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
     QApplication::setWindowIcon(IconoAplicacion());
