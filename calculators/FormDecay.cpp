@@ -129,9 +129,7 @@ void QuitarUltimo(QLineEdit *caja)
 // The radiation sign, at the screen's density.
 QPixmap Trebol(int lado, qreal escala)
 {
-    QPixmap imagen(qRound(lado * escala), qRound(lado * escala));
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::transparent);
+    QPixmap imagen = Lienzo({lado, lado}, escala);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centro(lado / 2.0, lado / 2.0);

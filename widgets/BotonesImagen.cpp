@@ -1,6 +1,7 @@
 #include "widgets/BotonesImagen.h"
 
 #include "widgets/Accesible.h"
+#include "widgets/Controles.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -57,9 +58,7 @@ void DibujarInformacion(QPainter &p)
 
 QPixmap Dibujo(TipoBoton tipo, qreal escala)
 {
-    QPixmap imagen(qRound(kLado * escala), qRound(kLado * escala));
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::transparent);
+    QPixmap imagen = Lienzo({kLado, kLado}, escala);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     switch (tipo) {
