@@ -2,10 +2,13 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+# Seconds each fuzzer runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize monkey bench format format-check screenshots screenshots-2x package clean
+.PHONY: all deps build run test sanitize monkey fuzz bench format format-check screenshots screenshots-2x guia package clean
 
 all: build
 
@@ -44,6 +47,15 @@ monkey: build
 	@printf 'window\tevents\tseconds\tmessages\tchecks\tfindings\topenings\tseed\n'
 	@sort $(BUILD)/monkey.tsv
 
+# libFuzzer on the Qt-free rules: clang, no Qt. Each fuzzer runs
+# FUZZ_SECONDS from the seeds in fuzz/corpus/.
+fuzz:
+	@./scripts/install-deps fuzz
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON -DORVELLA_BENCH=OFF
+	cmake --build $(BUILD_FUZZ) -j$(JOBS)
+	./scripts/fuzz $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 bench: build
 	cmake --build $(BUILD) --target orvella_bench -j$(JOBS)
 	./$(BUILD)/bench/orvella_bench --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
@@ -59,6 +71,10 @@ screenshots: build
 screenshots-2x: build
 	./$(BUILD)/tools/orvella_capturas $(BUILD)/capturas-2x 2
 
+# The worked examples of the user guide (docs/guia.md), into docs/guia/.
+guia: build
+	./$(BUILD)/tools/orvella_guia docs/guia
+
 format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -67,4 +83,4 @@ format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -2,6 +2,7 @@
 
 #include "calculators/calculadora_molar.h"
 #include "core/numeros.h"
+#include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
@@ -68,21 +69,26 @@ FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt
 
 void FormCalculadoraMolar::crearControles()
 {
-    CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Fórmula :"), {20, 24, 70, 20});
+    QLabel *formula = CrearEtiqueta(this, QStringLiteral("Label1"), QStringLiteral("Fórmula :"), {20, 24, 70, 20});
     ui.BoxFormulaEmp = new CajaFormula(this);
     ui.BoxFormulaEmp->setObjectName(QStringLiteral("BoxFormulaEmp"));
     ui.BoxFormulaEmp->setGeometry(95, 14, 300, ui.BoxFormulaEmp->height());
+    NombrarPorRotulo(ui.BoxFormulaEmp, formula);
 
-    CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("Masa molecular (g/mol) ="), {20, 68, 160, 20});
+    QLabel *masa =
+        CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("Masa molecular (g/mol) ="), {20, 68, 160, 20});
     ui.LbMasaMolecular =
         CrearEtiqueta(this, QStringLiteral("LbMasaMolecular"), QStringLiteral("158"), {185, 65, 120, 26});
     ui.LbMasaMolecular->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ui.LbMasaMolecular->setFont(Fuente(QStringLiteral("Arial"), 11));
+    NombrarResultado(ui.LbMasaMolecular, TextoDeRotulo(masa->text()));
 
-    CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("moles:"), {20, 110, 50, 20});
+    QLabel *moles = CrearEtiqueta(this, QStringLiteral("Label3"), QStringLiteral("moles:"), {20, 110, 50, 20});
     ui.BoxMoles = Crear<QLineEdit>(this, QStringLiteral("BoxMoles"), {75, 106, 120, 26});
-    CrearEtiqueta(this, QStringLiteral("Label4"), QStringLiteral("gramos:"), {220, 110, 55, 20});
+    NombrarPorRotulo(ui.BoxMoles, moles, QStringLiteral("Moles"));
+    QLabel *gramos = CrearEtiqueta(this, QStringLiteral("Label4"), QStringLiteral("gramos:"), {220, 110, 55, 20});
     ui.BoxGramos = Crear<QLineEdit>(this, QStringLiteral("BoxGramos"), {280, 106, 120, 26});
+    NombrarPorRotulo(ui.BoxGramos, gramos, QStringLiteral("Gramos"));
 
     ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
     ui.cbCalcular->move(560, 14);
@@ -125,12 +131,19 @@ void FormCalculadoraMolar::crearFilas()
         ui.Elemento[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Elemento", n), {24, y, 90, 25});
         ui.Porcent[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Porcent", n), {124, y, 120, 25});
         ui.Indice[n] = Crear<QLineEdit>(ui.Frame1, NombreFila("Indice", n), {254, y, 90, 25});
+        // Each box by its column's heading and its row.
+        const QString fila = QStringLiteral(" ") + QString::number(n + 1);
+        Nombrar(ui.Elemento[n], QStringLiteral("Elemento") + fila);
+        Nombrar(ui.Porcent[n], QStringLiteral("Porcentaje") + fila);
+        Nombrar(ui.Indice[n], QStringLiteral("Subíndice") + fila);
         // Written by the calculation only; Tab runs along the input columns.
         ui.Indice[n]->setReadOnly(true);
         ui.Indice[n]->setFocusPolicy(Qt::ClickFocus);
     }
     ui.CalcInd = Crear<QPushButton>(ui.Frame1, QStringLiteral("CalcInd"), {24, 336, 110, 32});
     ui.CalcInd->setText(QStringLiteral("Calcular"));
+    // Not to be taken for the picture button of the same name.
+    Nombrar(ui.CalcInd, QStringLiteral("Calcular la fórmula empírica"));
 }
 
 void FormCalculadoraMolar::conectar()
@@ -263,6 +276,7 @@ void FormCalculadoraMolar::Porcentual(const QString &formula, const Calculos::An
     for (std::size_t n = 0; n < filas.size(); ++n) {
         ui.LP[n]->show();
         ui.Atomo[n]->setText(QString::fromStdString(filas[n].simbolo));
+        NombrarResultado(ui.Porcentaje[n], QStringLiteral("Porcentaje de ") + ui.Atomo[n]->text());
         ui.Atomo[n]->show();
         ui.I[n]->show();
         ui.Porcentaje[n]->setText(TextoDeNumero(filas[n].porcentaje));
@@ -280,6 +294,8 @@ void FormCalculadoraMolar::OcultarPorcentajes()
         ui.Atomo[n]->hide();
         ui.I[n]->hide();
         ui.Porcentaje[n]->clear();
+        // Read after the symbol it is written for, once there is one.
+        NombrarResultado(ui.Porcentaje[n], QStringLiteral("Porcentaje"));
     }
 }
 

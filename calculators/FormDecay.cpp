@@ -1,5 +1,6 @@
 #include "calculators/FormDecay.h"
 
+#include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
@@ -55,15 +56,45 @@ constexpr Rotulo kRotulos[] = {
     {"Label4", "Actividad", 16, 132, 64}, {"Label9", "T", 154, 172, 10}, {"Label11", "=", 186, 172, 12},
 };
 
-// UpDown1..UpDown9, in that order: where each stands and what it steps.
+// What a screen reader calls each control, and its caption.
+constexpr LecturaControl kLecturas[] = {
+    {"DTPicker1", "Fecha inicial", "Label1"},
+    {"TextHora1", "Hora inicial"},
+    {"TextMin1", "Minutos iniciales"},
+    {"DTPicker2", "Fecha final", "Label2"},
+    {"TextHora2", "Hora final"},
+    {"TextMin2", "Minutos finales"},
+    {"TextAct1", "Actividad inicial", "Label4"},
+    {"ComboUnidades", "Unidad de la actividad"},
+    {"ComboRadionucl", "Radionúclido", nullptr, "Elegir uno da su período de semidesintegración"},
+    {"TextPeriodo", "Período de semidesintegración", "Label9"},
+    {"ComboTiempo", "Unidad del período de semidesintegración"},
+    {"Horas", "Intervalo en horas"},
+    {"Image1", "Señal de radiactividad"},
+};
+
+// UpDown1..UpDown9, in that order: where each stands, what it steps and the
+// keys that step it from the box: the arrow keys by one, the page keys by
+// ten, with Ctrl by a hundred.
 struct Flecha {
     int x, y;
     const char *consejo;
+    const char *que;
+    const char *caja;
+    Qt::Key subir, bajar;
+    bool control;
 };
 
 constexpr Flecha kSitiosFlechas[] = {
-    {230, 18, "1 h"},    {314, 18, "1 min"}, {218, 128, "1"},  {314, 58, "1 min"},  {230, 58, "1 h"},
-    {330, 18, "10 min"}, {254, 128, "100"},  {236, 128, "10"}, {330, 58, "10 min"},
+    {230, 18, "1 h", "la hora inicial", "TextHora1", Qt::Key_Up, Qt::Key_Down, false},
+    {314, 18, "1 min", "los minutos iniciales", "TextMin1", Qt::Key_Up, Qt::Key_Down, false},
+    {218, 128, "1", "la actividad inicial", "TextAct1", Qt::Key_Up, Qt::Key_Down, false},
+    {314, 58, "1 min", "los minutos finales", "TextMin2", Qt::Key_Up, Qt::Key_Down, false},
+    {230, 58, "1 h", "la hora final", "TextHora2", Qt::Key_Up, Qt::Key_Down, false},
+    {330, 18, "10 min", "los minutos iniciales de diez en diez", "TextMin1", Qt::Key_PageUp, Qt::Key_PageDown, false},
+    {254, 128, "100", "la actividad inicial de cien en cien", "TextAct1", Qt::Key_PageUp, Qt::Key_PageDown, true},
+    {236, 128, "10", "la actividad inicial de diez en diez", "TextAct1", Qt::Key_PageUp, Qt::Key_PageDown, false},
+    {330, 58, "10 min", "los minutos finales de diez en diez", "TextMin2", Qt::Key_PageUp, Qt::Key_PageDown, false},
 };
 
 QString Q(std::string_view texto)
@@ -107,9 +138,7 @@ void QuitarExceso(QLineEdit *caja)
 // The radiation sign, at the screen's density.
 QPixmap Trebol(int lado, qreal escala)
 {
-    QPixmap imagen(qRound(lado * escala), qRound(lado * escala));
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::transparent);
+    QPixmap imagen = Lienzo({lado, lado}, escala);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centro(lado / 2.0, lado / 2.0);
@@ -179,6 +208,7 @@ void FormDecay::crearControles()
     // Over everything above the information button.
     ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 8, kAncho - 32, kAlto - 76},
                                       Fuente(QStringLiteral("Times New Roman"), 12));
+    NombrarControles(this, kLecturas);
 }
 
 // The two instants: date, hour and minute, with their spinners.
@@ -206,6 +236,7 @@ void FormDecay::crearInstantes()
         const Flecha &f = kSitiosFlechas[n];
         ui.UpDown[n] = Crear<Flechas>(this, QStringLiteral("UpDown") + QString::number(n + 1), {f.x, f.y, 16, 26});
         ui.UpDown[n]->setToolTip(QString::fromUtf8(f.consejo));
+        ui.UpDown[n]->Nombrar(QString::fromUtf8(f.que));
     }
 }
 
@@ -218,6 +249,7 @@ void FormDecay::crearIntervalo()
         auto *v = CrearEtiqueta(ui.Frame1, QString::fromLatin1(valor), QStringLiteral("0"), {6, y, 176, 20});
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *u = CrearEtiqueta(ui.Frame1, QString::fromLatin1(unidad), QString::fromUtf8(texto), {186, y, 50, 20});
+        NombrarResultado(v, ui.Frame1->title(), u);
         return std::pair{v, u};
     };
     std::tie(ui.LabelDias, ui.Label41) = parte("LabelDias", "Label41", "días", 24);
@@ -257,6 +289,7 @@ void FormDecay::crearResultado()
     ui.LabelAct2->setMargin(4);
     ui.LabelUnidades = CrearEtiqueta(this, QStringLiteral("LabelUnidades"), QString(), {318, 228, 50, 32});
     ui.LabelUnidades->setFont(Fuente(QStringLiteral("Arial"), 12));
+    NombrarResultado(ui.LabelAct2, QStringLiteral("Actividad"), ui.LabelUnidades);
 }
 
 void FormDecay::conectar()
@@ -284,6 +317,11 @@ void FormDecay::conectar()
     flecha(3, [this](Sentido s) { UpDownActividad_Change(Calculos::SaltoActividad::Uno, s); });
     flecha(8, [this](Sentido s) { UpDownActividad_Change(Calculos::SaltoActividad::Diez, s); });
     flecha(7, [this](Sentido s) { UpDownActividad_Change(Calculos::SaltoActividad::Cien, s); });
+    for (int n = 0; n < kFlechas; ++n) {
+        const Flecha &f = kSitiosFlechas[n];
+        ui.UpDown[n]->Teclas(findChild<QLineEdit *>(QString::fromLatin1(f.caja)), f.subir, f.bajar,
+                             f.control ? Qt::ControlModifier : Qt::NoModifier);
+    }
 }
 
 bool FormDecay::eventFilter(QObject *objeto, QEvent *evento)

@@ -28,7 +28,6 @@ private:
     void crearActividad();
     void crearResultado();
     void conectar();
-    void conectarFlechas();
 
     void Recalcular();
     void Intervalo();

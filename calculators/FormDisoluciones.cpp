@@ -2,6 +2,7 @@
 
 #include "core/formula.h"
 #include "core/numeros.h"
+#include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,36 +122,66 @@ void FormDisoluciones::crearControles()
         {ui.Frame3, "Label8", "Concentración", {14, 33, 100, 20}},
         {ui.Frame3, "Label7", "Volumen", {14, 73, 100, 20}},
     };
+    QHash<QString, QLabel *> rotulo;
     for (const Rotulo &r : rotulos)
-        CrearEtiqueta(r.marco, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona);
+        rotulo.insert(QString::fromUtf8(r.nombre),
+                      CrearEtiqueta(r.marco, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona));
 
     ui.RTBFormula = new CajaFormula(ui.Frame1);
     ui.RTBFormula->setObjectName(QStringLiteral("RTBFormula"));
     ui.RTBFormula->setGeometry(120, 24, 206, ui.RTBFormula->height());
+    NombrarPorRotulo(ui.RTBFormula, rotulo.value(QStringLiteral("Label2")), QStringLiteral("Fórmula del soluto"));
 
+    // What a screen reader calls each box, and the caption that is its buddy.
     struct Caja {
         QGroupBox *marco;
         QLineEdit *&caja;
         const char *nombre;
         const char *texto;
         QRect zona;
+        const char *lectura;
+        const char *rotulo;
     };
     const Caja cajas[] = {
-        {ui.Frame1, ui.TextPm, "TextPm", "", {120, 72, 120, 26}},
-        {ui.Frame1, ui.TextDensidad, "TextDensidad", "1,00", {170, 144, 70, 26}},
-        {ui.Frame1, ui.TextConcInicial, "TextConcInicial", "1", {170, 180, 70, 26}},
-        {ui.Frame3, ui.TextConcFinal, "TextConcFinal", "1", {120, 29, 70, 26}},
-        {ui.Frame3, ui.TextVolumen, "TextVolumen", "500", {120, 69, 70, 26}},
+        {ui.Frame1, ui.TextPm, "TextPm", "", {120, 72, 120, 26}, "Masa molecular (g/mol)", "Label3"},
+        {ui.Frame1, ui.TextDensidad, "TextDensidad", "1,00", {170, 144, 70, 26}, "Densidad del líquido (g/ml)", ""},
+        {ui.Frame1,
+         ui.TextConcInicial,
+         "TextConcInicial",
+         "1",
+         {170, 180, 70, 26},
+         "Concentración de la disolución de partida",
+         ""},
+        {ui.Frame3,
+         ui.TextConcFinal,
+         "TextConcFinal",
+         "1",
+         {120, 29, 70, 26},
+         "Concentración de la disolución deseada",
+         "Label8"},
+        {ui.Frame3,
+         ui.TextVolumen,
+         "TextVolumen",
+         "500",
+         {120, 69, 70, 26},
+         "Volumen de la disolución deseada",
+         "Label7"},
     };
     for (const Caja &c : cajas) {
         c.caja = Crear<QLineEdit>(c.marco, QString::fromUtf8(c.nombre), c.zona);
         c.caja->setText(QString::fromUtf8(c.texto));
+        if (QLabel *r = rotulo.value(QString::fromUtf8(c.rotulo)))
+            NombrarPorRotulo(c.caja, r, QString::fromUtf8(c.lectura));
+        else
+            Nombrar(c.caja, QString::fromUtf8(c.lectura));
     }
 
     ui.OptionSolido = Crear<QRadioButton>(ui.Frame1, QStringLiteral("OptionSolido"), {14, 112, 150, 24});
     ui.OptionSolido->setText(QStringLiteral("Sólido"));
     ui.OptionLiquido = Crear<QRadioButton>(ui.Frame1, QStringLiteral("OptionLiquido"), {14, 146, 150, 24});
     ui.OptionLiquido->setText(QStringLiteral("Líquido   densidad"));
+    // Its density has a box, and a name, of its own.
+    Nombrar(ui.OptionLiquido, QStringLiteral("Líquido"));
     ui.OptionDisol = Crear<QRadioButton>(ui.Frame1, QStringLiteral("OptionDisol"), {14, 182, 150, 24});
     ui.OptionDisol->setText(QStringLiteral("Disolución"));
     // As wide as what a click on them takes.
@@ -166,6 +198,9 @@ void FormDisoluciones::crearControles()
         *etiqueta = CrearEtiqueta(ui.Frame2, QString::fromUtf8(nombre), QString::fromUtf8(texto), zona);
         (*etiqueta)->setFont(resultado);
     }
+    // The second one shows only the volume of a liquid.
+    NombrarResultado(ui.LabelResultado, ui.Frame2->title(), ui.UnidadResul);
+    NombrarResultado(ui.LabelResultado2, QStringLiteral("Volumen del líquido"), ui.UnidadResul2);
     // The figures end where their units begin.
     ui.LabelResultado->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.LabelResultado2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -188,6 +223,9 @@ void FormDisoluciones::crearListas()
     Llenar(ui.ComboConcFinal, Calculos::kUnidadesConcFinal, Calculos::kConcFinalAlCargar);
     ui.ComboVolumen = Crear<QComboBox>(ui.Frame3, QStringLiteral("ComboVolumen"), {196, 69, 64, 26});
     Llenar(ui.ComboVolumen, Calculos::kUnidadesVolumen, Calculos::kVolumenAlCargar);
+    Nombrar(ui.ComboConcInicial, QStringLiteral("Unidad de la concentración de partida"));
+    Nombrar(ui.ComboConcFinal, QStringLiteral("Unidad de la concentración deseada"));
+    Nombrar(ui.ComboVolumen, QStringLiteral("Unidad del volumen"));
 }
 
 // Down the solute's data, then the solution's, then the buttons.
@@ -196,9 +234,8 @@ void FormDisoluciones::ordenarTabulacion()
     QWidget *const orden[] = {ui.RTBFormula,    ui.TextPm,         ui.OptionSolido,    ui.OptionLiquido,
                               ui.TextDensidad,  ui.OptionDisol,    ui.TextConcInicial, ui.ComboConcInicial,
                               ui.TextConcFinal, ui.ComboConcFinal, ui.TextVolumen,     ui.ComboVolumen,
-                              ui.cbCalcular,    ui.Informacion};
-    for (std::size_t n = 1; n < std::size(orden); ++n)
-        QWidget::setTabOrder(orden[n - 1], orden[n]);
+                              ui.cbCalcular,    ui.Informacion,    ui.RichTextBox1};
+    OrdenDeTabulacion(orden);
 }
 
 void FormDisoluciones::conectar()

@@ -1,6 +1,7 @@
 #include "calculators/FormEcCuadratica.h"
 
 #include "calculators/ecuacion_cuadratica.h"
+#include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
@@ -64,8 +65,10 @@ void FormEcCuadratica::crearControles()
     std::array<QLineEdit *, 3> cajas{};
     for (std::size_t i = 0; i < cajas.size(); ++i) {
         const Fila &f = kCoeficientes[i];
-        CrearEtiqueta(this, QString::fromLatin1(f.rotulo), QString::fromLatin1(f.texto), {30, f.y + 3, 30, 20});
+        QLabel *rotulo =
+            CrearEtiqueta(this, QString::fromLatin1(f.rotulo), QString::fromLatin1(f.texto), {30, f.y + 3, 30, 20});
         cajas[i] = Crear<QLineEdit>(this, QString::fromLatin1(f.caja), {64, f.y, 120, 26});
+        NombrarPorRotulo(cajas[i], rotulo, QStringLiteral("Coeficiente ") + TextoDeRotulo(rotulo->text()));
     }
     ui.Texta = cajas[0];
     ui.Textb = cajas[1];
@@ -82,6 +85,8 @@ void FormEcCuadratica::crearControles()
     ui.Label8 = resultado("Label8", "y", {250, 128, 20, 26});
     ui.Label7 = resultado("Label7", "x  =", {230, 172, 40, 26});
     ui.Resultado2 = resultado("Resultado2", "", {274, 172, 150, 26});
+    NombrarResultado(ui.Resultado1, QStringLiteral("Primera solución"));
+    NombrarResultado(ui.Resultado2, QStringLiteral("Segunda solución"));
 
     ui.Calcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("Calcular"), this);
     ui.Calcular->move(kAncho - 156, 12);
@@ -109,6 +114,8 @@ void FormEcCuadratica::crearEcuacion()
         {origen, QSize(medida.horizontalAdvance(QStringLiteral("ax   + bx + c = 0")) + 4, medida.height())});
     ui.Label2->setFont(letra);
     ui.Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // As it is said, with its exponent.
+    Nombrar(ui.Label2, QStringLiteral("a x al cuadrado más b x más c igual a 0"));
 
     // Its baseline half an x-height above the equation's.
     const int base = origen.y() + medida.ascent() - medida.xHeight() * 6 / 10;

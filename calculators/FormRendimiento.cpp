@@ -2,6 +2,7 @@
 
 #include "core/formula.h"
 #include "core/numeros.h"
+#include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
@@ -71,29 +72,35 @@ void FormRendimiento::crearControles()
         CrearEtiqueta(this, QString::fromUtf8(r.nombre), QString::fromUtf8(r.texto), r.zona)
             ->setAlignment(r.alineacion);
 
-    for (auto [caja, nombre, x] : {std::tuple{&ui.BoxFormulaEmpReact, "BoxFormulaEmpReact", 130},
-                                   std::tuple{&ui.BoxFormulaEmpProd, "BoxFormulaEmpProd", 330}}) {
+    // Each box is read by its row's caption and its column's heading.
+    for (auto [caja, nombre, x, lectura] :
+         {std::tuple{&ui.BoxFormulaEmpReact, "BoxFormulaEmpReact", 130, "Fórmula del reactivo limitante"},
+          std::tuple{&ui.BoxFormulaEmpProd, "BoxFormulaEmpProd", 330, "Fórmula del producto"}}) {
         *caja = new CajaFormula(this);
         (*caja)->setObjectName(QString::fromUtf8(nombre));
         (*caja)->setGeometry(x, 40, 180, (*caja)->height());
+        Nombrar(*caja, QString::fromUtf8(lectura));
     }
 
     struct Caja {
         QLineEdit *&caja;
         const char *nombre;
         QRect zona;
+        const char *lectura;
     };
     const Caja cajas[] = {
-        {ui.TextCoefReact, "TextCoefReact", {130, 88, 60, 26}},
-        {ui.TextCoefProd, "TextCoefProd", {330, 88, 60, 26}},
-        {ui.TextMasaReact, "TextMasaReact", {130, 128, 120, 26}},
-        {ui.TextMasaProd, "TextMasaProd", {330, 128, 120, 26}},
-        {ui.PmReactivo, "PmReactivo", {}},
-        {ui.PmProducto, "PmProducto", {}},
-        {ui.MasaTeoricaProducto, "MasaTeoricaProducto", {}},
+        {ui.TextCoefReact, "TextCoefReact", {130, 88, 60, 26}, "Coeficiente del reactivo limitante"},
+        {ui.TextCoefProd, "TextCoefProd", {330, 88, 60, 26}, "Coeficiente del producto"},
+        {ui.TextMasaReact, "TextMasaReact", {130, 128, 120, 26}, "Masa del reactivo limitante (g)"},
+        {ui.TextMasaProd, "TextMasaProd", {330, 128, 120, 26}, "Masa del producto (g)"},
+        {ui.PmReactivo, "PmReactivo", {}, "Masa molecular del reactivo limitante"},
+        {ui.PmProducto, "PmProducto", {}, "Masa molecular del producto"},
+        {ui.MasaTeoricaProducto, "MasaTeoricaProducto", {}, "Masa teórica del producto"},
     };
-    for (const Caja &c : cajas)
+    for (const Caja &c : cajas) {
         c.caja = Crear<QLineEdit>(this, QString::fromUtf8(c.nombre), c.zona);
+        Nombrar(c.caja, QString::fromUtf8(c.lectura));
+    }
     m_numeros = {ui.TextCoefReact, ui.TextCoefProd, ui.TextMasaReact, ui.TextMasaProd};
     ui.TextCoefReact->setText(QStringLiteral("1"));
     ui.TextCoefReact->setToolTip(QStringLiteral("Coeficiente estequiométrico del reactivo en la ecuación balanceada."));
@@ -112,6 +119,7 @@ void FormRendimiento::crearControles()
         etiqueta->setFont(resultado);
         Colorear(etiqueta, Qt::transparent, azulOscuro);
     }
+    NombrarResultado(ui.LabelRendimiento, QStringLiteral("Porcentaje de rendimiento"));
 
     ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
     ui.cbCalcular->move(378, 240);

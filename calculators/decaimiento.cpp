@@ -149,7 +149,9 @@ double RedondearAPar(double v)
 void Dividir(double n, double divisor, double &cociente, double &resto)
 {
     resto = std::fmod(n, divisor);
-    cociente = (n - resto) / divisor;
+    // Exact below 2^53 minutes; past that n - resto may round, and the
+    // quotient must still be a whole number.
+    cociente = std::round((n - resto) / divisor);
 }
 
 ParteIntervalo Parte(double valor, std::string_view singular, std::string_view plural)
@@ -217,7 +219,11 @@ std::optional<double> ActividadFinal(double a0, double horas, double periodoHora
     if (a0 == 0)
         return 0.0;
     const double exponente = horas * -kLn2 / periodoHoras;
-    const double a = a0 * std::exp(exponente);
+    const double factor = std::exp(exponente);
+    double a = a0 * factor;
+    // e^x alone may overflow where a tiny A0 brings the product back in range.
+    if (std::isinf(factor) && std::isfinite(exponente))
+        a = std::copysign(std::exp(exponente + std::log(std::fabs(a0))), a0);
     if (!std::isfinite(a))
         return std::nullopt;
     return a;
@@ -324,9 +330,11 @@ Paso PasoActividad(std::optional<double> actividad, SaltoActividad salto, Sentid
     if (!actividad)
         return {EfectoPaso::SinCambio, 0, std::nullopt};
     const double v = *actividad;
+    // Each spinner moves only while a whole step fits: a typed 0,5 does not
+    // go down to a negative activity, nor 999998,5 up past the maximum.
     double paso = 1;
-    bool baja = v > 0;
-    bool sube = v < kActividadMaxima;
+    bool baja = v >= 1;
+    bool sube = v <= kActividadMaxima - 1;
     if (salto == SaltoActividad::Diez) {
         paso = 10;
         baja = v >= 10;

@@ -151,8 +151,8 @@ const Radionuclido *BuscarRadionuclido(std::string_view nombre);
 // A typed half-life in hours: minutes / 60, days x 24 and years x 24 x 365,
 // each rounded to 3 decimals; "horas" or any other unit text takes the number
 // as it is. Nothing when `periodo` is not a number. Tiny periods in minutes
-// round to 0 hours and absurdly large ones in years give infinity: both are
-// left to ActividadFinal, which knows what to do with them.
+// round to 0 hours and absurdly large ones in days or years give infinity:
+// both are left to ActividadFinal, which knows what to do with them.
 std::optional<double> PeriodoEnHoras(std::string_view periodo, std::string_view unidad);
 
 // The half-life texts that mean "no half-life yet": the result is emptied

@@ -8,11 +8,16 @@ namespace Calculos {
 
 namespace {
 
-std::optional<double> Finito(double v)
+// x y z with the mantissas and the exponents multiplied apart: infinite only
+// when the product itself is, and 0 when a factor is 0, however large the
+// others. The same double as x * y * z wherever that one does not overflow.
+double Producto(double x, double y, double z)
 {
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
+    int ex = 0;
+    int ey = 0;
+    int ez = 0;
+    const double m = std::frexp(x, &ex) * std::frexp(y, &ey) * std::frexp(z, &ez);
+    return std::ldexp(m, ex + ey + ez);
 }
 
 double De(const Cantidad &c, Magnitud magnitud)
@@ -23,6 +28,17 @@ double De(const Cantidad &c, Magnitud magnitud)
 Escalado Mostrar(double valor, std::string_view unidad)
 {
     return {Redondear(valor, kDecimalesDisolucion), unidad};
+}
+
+// The smallest unit of a scale takes every value below its threshold,
+// negative ones included; one so large that it would not fit a double once
+// scaled stays in the unit it came in.
+Escalado MostrarAbajo(double valor, double factor, std::string_view unidad, std::string_view propia)
+{
+    const double escalado = valor * factor;
+    if (!std::isfinite(escalado))
+        return Mostrar(valor, propia);
+    return Mostrar(escalado, unidad);
 }
 
 } // namespace
@@ -46,13 +62,19 @@ int PosicionUnidad(std::span<const Unidad> lista, std::string_view texto)
 
 std::optional<double> MasaSoluto(const Cantidad &deseada, double litros, double pm)
 {
+    // A product that overflows on the way (or 0 times an overflow) is taken
+    // again factor by factor: only a mass too large for a double has none.
     switch (deseada.magnitud) {
-    case Magnitud::Molar:
-        return Finito(pm * deseada.valor * litros);
+    case Magnitud::Molar: {
+        const std::optional<double> m = Finito(pm * deseada.valor * litros);
+        return m ? m : Finito(Producto(pm, deseada.valor, litros));
+    }
     case Magnitud::Masica:
         return Finito(litros * deseada.valor);
-    case Magnitud::Porcentaje:
-        return Finito(litros * deseada.valor * 1000.0 / 100.0);
+    case Magnitud::Porcentaje: {
+        const std::optional<double> m = Finito(litros * deseada.valor * 1000.0 / 100.0);
+        return m ? m : Finito(Producto(litros, deseada.valor, 10.0));
+    }
     case Magnitud::Ninguna:
     case Magnitud::Volumen:
         break;
@@ -99,38 +121,50 @@ std::optional<VolumenPartida> VolumenDePartida(const Cantidad &deseada, const Ca
     const bool stockMolar = partida.magnitud == Magnitud::Molar;
     const bool stockMasico = partida.magnitud == Magnitud::Masica;
 
-    std::optional<double> vs = 0.0;
+    // Litres of stock per litre of solution, from the concentrations alone:
+    // equal ones give exactly 1, so a stock as strong as the solution is
+    // never reported as needing more than the volume to prepare.
+    std::optional<double> razon;
+    bool par = false;
     switch (deseada.magnitud) {
     case Magnitud::Molar:
+        par = stockMolar || stockMasico;
         if (stockMolar)
-            vs = Finito(litros * cd / cs);
+            razon = Finito(cd / cs);
         else if (stockMasico) {
             // A molar mass of 0 makes the stock infinitely concentrated and
             // the volume a false 0: no result instead.
             const double molar = ms / pm;
-            vs = std::isfinite(molar) ? Finito(litros * cd / molar) : std::nullopt;
+            razon = std::isfinite(molar) ? Finito(cd / molar) : std::nullopt;
         }
         break;
     case Magnitud::Masica:
+        par = stockMolar || stockMasico;
         if (stockMolar)
-            vs = Finito(litros * (md / pm) / cs);
+            razon = Finito((md / pm) / cs);
         else if (stockMasico)
-            vs = Finito(litros * md / ms);
+            razon = Finito(md / ms);
         break;
     case Magnitud::Porcentaje: {
-        const std::optional<double> m = MasaSoluto(deseada, litros, pm);
-        if (!m)
+        if (!MasaSoluto(deseada, litros, pm))
             return std::nullopt;
+        par = stockMolar || stockMasico;
+        const double gramosPorLitro = deseada.valor * 1000.0 / 100.0;
         if (stockMolar)
-            vs = Finito(*m / (pm * cs));
+            razon = Finito(gramosPorLitro / (pm * cs));
         else if (stockMasico)
-            vs = Finito(*m / ms);
+            razon = Finito(gramosPorLitro / ms);
         break;
     }
     case Magnitud::Ninguna:
     case Magnitud::Volumen:
         break;
     }
+    if (!par)
+        return VolumenPartida{0.0, 0.0 > litros};
+    if (!razon)
+        return std::nullopt;
+    const std::optional<double> vs = Finito(litros * *razon);
     if (!vs)
         return std::nullopt;
     return VolumenPartida{*vs, *vs > litros};
@@ -144,7 +178,7 @@ Escalado EscalarMasa(double gramos)
         return Mostrar(gramos, "g");
     if (gramos >= 0.0009)
         return Mostrar(gramos * 1000.0, "mg");
-    return Mostrar(gramos * 1e6, "ug");
+    return MostrarAbajo(gramos, 1e6, "ug", "g");
 }
 
 Escalado EscalarVolumenLiquido(double mililitros)
@@ -155,7 +189,7 @@ Escalado EscalarVolumenLiquido(double mililitros)
         return Mostrar(mililitros, "ml");
     if (mililitros >= 0.0009)
         return Mostrar(mililitros * 1000.0, "ul");
-    return Mostrar(mililitros * 1e6, "nl");
+    return MostrarAbajo(mililitros, 1e6, "nl", "ml");
 }
 
 Escalado EscalarVolumenPartida(double litros)
@@ -166,7 +200,7 @@ Escalado EscalarVolumenPartida(double litros)
         return Mostrar(litros * 1000.0, "ml");
     if (litros >= 9e-7)
         return Mostrar(litros * 1e6, "ul");
-    return Mostrar(litros * 1e9, "nl");
+    return MostrarAbajo(litros, 1e9, "nl", "l");
 }
 
 } // namespace Calculos

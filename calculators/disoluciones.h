@@ -111,7 +111,8 @@ struct Escalado {
 };
 
 // Grams: above 1000 in "kg"; from 0,9 to 1000 in "g"; from 0,0009 in "mg";
-// below that in "ug".
+// below that in "ug", except a negative mass too large to show in "ug",
+// which stays in "g". The same holds for the smallest unit of the other two.
 Escalado EscalarMasa(double gramos);
 
 // Millilitres: above 1000 in "l"; from 0,9 to 1000 in "ml"; from 0,0009 in

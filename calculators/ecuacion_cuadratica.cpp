@@ -23,13 +23,17 @@ SolucionCuadratica General(double a, double b, double c)
     // and every rounding as they were. Scaled up when they are all small, so
     // that b² does not vanish; scaled down only when b² or 4ac overflows, since
     // that pushes the smallest coefficient towards 0.
+    const double sinEscalar = a;
     const int e = std::ilogb(std::max({std::fabs(a), std::fabs(b), std::fabs(c)}));
-    double d = b * b - 4 * a * c;
+    // 4 (a c), not (4 a) c: 4 a alone overflows for the largest a, and the
+    // scaling below would then take a tiny c to 0 and lose the sign of D.
+    double d = b * b - 4 * (a * c);
+    const bool abajo = e > 0 && !std::isfinite(d);
     if (e < 0 || !std::isfinite(d)) {
         a = std::ldexp(a, -e);
         b = std::ldexp(b, -e);
         c = std::ldexp(c, -e);
-        d = b * b - 4 * a * c;
+        d = b * b - 4 * (a * c);
     }
     if (d < 0)
         return {CasoCuadratica::SinSolucionReal, 0, 0};
@@ -38,7 +42,11 @@ SolucionCuadratica General(double a, double b, double c)
     // when b² is much larger than 4ac, and that root loses its digits. That
     // root is taken from the product of the two, c / a, instead.
     const double q = -(b + std::copysign(std::sqrt(d), b)) / 2;
-    const double porQ = q / a;
+    double porQ = q / a;
+    // Scaled down, a small a may have lost its digits or become 0; that root
+    // is then taken through the a that was typed.
+    if (abajo && !std::isnormal(a))
+        porQ = std::ldexp(q, e) / sinEscalar;
     // q is 0 only when b itself underflowed; both roots are then −b / 2a.
     const double porProducto = q != 0 ? c / q : porQ;
     // With a negative b (or a -0 left by scaling), q holds −b + √D: the first root.

@@ -34,7 +34,11 @@ std::vector<FilaPorcentual> ComposicionPorcentual(const std::vector<GrupoFormula
     for (const GrupoFormula &g : grupos) {
         if (filas.size() == static_cast<std::size_t>(kFilasComposicion))
             break;
-        filas.push_back({g.simbolo, Redondear(g.masa * g.cuenta * 100.0 / masaMolar, 4)});
+        double porcentaje = g.masa * g.cuenta * 100.0 / masaMolar;
+        // A count of hundreds of digits overflows the product, not the share.
+        if (!std::isfinite(porcentaje))
+            porcentaje = g.masa * g.cuenta / masaMolar * 100.0;
+        filas.push_back({g.simbolo, Redondear(porcentaje, 4)});
     }
     return filas;
 }

@@ -6,17 +6,6 @@
 
 namespace Calculos {
 
-namespace {
-
-std::optional<double> Finito(double v)
-{
-    if (!std::isfinite(v))
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
 std::optional<double> MasaTeoricaProducto(const DatosReaccion &d)
 {
     return Finito(d.masaReactivo * d.pmProducto * d.coefProducto / (d.coefReactivo * d.pmReactivo));
@@ -24,7 +13,10 @@ std::optional<double> MasaTeoricaProducto(const DatosReaccion &d)
 
 std::optional<double> PorcentajeRendimiento(double masaProducto, double masaTeorica)
 {
-    const std::optional<double> r = Finito(masaProducto * 100.0 / masaTeorica);
+    std::optional<double> r = Finito(masaProducto * 100.0 / masaTeorica);
+    // A mass near the top of the range overflows x 100 before the division.
+    if (!r && masaTeorica != 0)
+        r = Finito(masaProducto / masaTeorica * 100.0);
     if (!r)
         return std::nullopt;
     return Redondear(*r, kDecimalesRendimiento);

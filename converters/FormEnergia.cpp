@@ -13,11 +13,11 @@ constexpr int kYTrio = 86;
 
 // In the order of the units; typing empties only the boxes of its own group.
 constexpr CajaConversion kCajas[] = {
-    {"TextCal", 20, kYPar, Calculos::TipoFiltro::Decimal, 0},
-    {"TextJ", 250, kYPar, Calculos::TipoFiltro::Decimal, 0},
-    {"TextCalMol", 20, kYTrio, Calculos::TipoFiltro::Decimal, 1},
-    {"TextJMol", 250, kYTrio, Calculos::TipoFiltro::Decimal, 1},
-    {"TexteV", 470, kYTrio, Calculos::TipoFiltro::Decimal, 1},
+    {"TextCal", "Calorías", 20, kYPar, Calculos::TipoFiltro::Decimal, 0},
+    {"TextJ", "Julios", 250, kYPar, Calculos::TipoFiltro::Decimal, 0},
+    {"TextCalMol", "Kilocalorías por mol", 20, kYTrio, Calculos::TipoFiltro::Decimal, 1},
+    {"TextJMol", "Kilojulios por mol", 250, kYTrio, Calculos::TipoFiltro::Decimal, 1},
+    {"TexteV", "Electronvoltios", 470, kYTrio, Calculos::TipoFiltro::Decimal, 1},
 };
 
 // The unit beside each box.

@@ -11,9 +11,12 @@ constexpr int kAltoSinAyuda = 150;
 
 // In the order of the units: two columns of three.
 constexpr CajaConversion kCajas[] = {
-    {"TextAtm", 20, 20, Calculos::TipoFiltro::Decimal},   {"TextHg", 20, 62, Calculos::TipoFiltro::Decimal},
-    {"TextBar", 20, 104, Calculos::TipoFiltro::Decimal},  {"TextPa", 300, 20, Calculos::TipoFiltro::Decimal},
-    {"TextDina", 300, 62, Calculos::TipoFiltro::Decimal}, {"TextKg", 300, 104, Calculos::TipoFiltro::Decimal},
+    {"TextAtm", "Atmósferas", 20, 20, Calculos::TipoFiltro::Decimal},
+    {"TextHg", "Milímetros de mercurio (torr)", 20, 62, Calculos::TipoFiltro::Decimal},
+    {"TextBar", "Bares", 20, 104, Calculos::TipoFiltro::Decimal},
+    {"TextPa", "Newtons por metro cuadrado (pascales)", 300, 20, Calculos::TipoFiltro::Decimal},
+    {"TextDina", "Dinas por centímetro cuadrado", 300, 62, Calculos::TipoFiltro::Decimal},
+    {"TextKg", "Kilogramos por centímetro cuadrado", 300, 104, Calculos::TipoFiltro::Decimal},
 };
 
 struct Unidad {

@@ -18,9 +18,9 @@ constexpr int kY = 23;
 
 // In the order of the scales. Only the kelvin box refuses a minus sign.
 constexpr CajaConversion kCajas[] = {
-    {"TextC", 20, kY, Calculos::TipoFiltro::DecimalConSigno},
-    {"TextF", 204, kY, Calculos::TipoFiltro::DecimalConSigno},
-    {"TextK", 386, kY, Calculos::TipoFiltro::Decimal},
+    {"TextC", "Grados Celsius", 20, kY, Calculos::TipoFiltro::DecimalConSigno},
+    {"TextF", "Grados Fahrenheit", 204, kY, Calculos::TipoFiltro::DecimalConSigno},
+    {"TextK", "Kelvin", 386, kY, Calculos::TipoFiltro::Decimal},
 };
 
 struct Rotulo {

@@ -1,5 +1,7 @@
 #include "core/casillas.h"
 
+#include "core/numeros.h"
+
 #include <algorithm>
 #include <array>
 
@@ -12,6 +14,31 @@ std::string NombreCasilla(std::string_view simbolo)
     if (std::find(kConT.begin(), kConT.end(), simbolo) != kConT.end())
         nombre.insert(0, 1, 'T');
     return nombre;
+}
+
+std::string LecturaElemento(const Elemento &e)
+{
+    return std::string(e.nombre) + ", número atómico " + NumeroATexto(e.z);
+}
+
+std::string LugarDelCuerpo(int grupo, int periodo)
+{
+    return "Grupo " + NumeroATexto(grupo) + ", periodo " + NumeroATexto(periodo);
+}
+
+std::string LugarDeSerie(int columnaF, int periodo)
+{
+    return std::string(periodo == 6 ? "Lantánidos" : "Actínidos") + ", columna " + NumeroATexto(columnaF);
+}
+
+std::string LugarCasilla(const Elemento &e)
+{
+    return e.columnaF > 0 ? LugarDeSerie(e.columnaF, e.periodo) : LugarDelCuerpo(e.grupo, e.periodo);
+}
+
+std::string DescripcionCasilla(const Elemento &e)
+{
+    return std::string(NombreDeClase(e.clase)) + ". " + LugarCasilla(e);
 }
 
 } // namespace Calculos

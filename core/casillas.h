@@ -79,4 +79,22 @@ constexpr Rectangulo PosicionNumeroGrupo(int grupo)
 // in (TAs, TIn, TTb, TTh, TTl, TY).
 std::string NombreCasilla(std::string_view simbolo);
 
+// The tiles as a screen reader says them. An element: "Hierro, número
+// atómico 26".
+std::string LecturaElemento(const Elemento &e);
+
+// A place of the main body: "Grupo 8, periodo 4".
+std::string LugarDelCuerpo(int grupo, int periodo);
+
+// A place of the lanthanide (period 6) or actinide (period 7) row below the
+// table: "Lantánidos, columna 3".
+std::string LugarDeSerie(int columnaF, int periodo);
+
+// Where PosicionCasilla puts an element's tile, in words.
+std::string LugarCasilla(const Elemento &e);
+
+// What the colour and the place of a tile tell: "Metal de transición.
+// Grupo 8, periodo 4".
+std::string DescripcionCasilla(const Elemento &e);
+
 } // namespace Calculos

@@ -69,6 +69,24 @@ ColorRgb ColorDeClase(Clase clase)
     return colores[static_cast<std::size_t>(clase)];
 }
 
+std::string_view NombreDeClase(Clase clase)
+{
+    static constexpr std::array<std::string_view, 11> nombres{
+        "No metal",
+        "Metal alcalino",
+        "Metal alcalinotérreo",
+        "Metal de transición",
+        "Otro metal",
+        "Metaloide",
+        "No metal",
+        "Halógeno",
+        "Gas noble",
+        "Lantánido",
+        "Actínido",
+    };
+    return nombres[static_cast<std::size_t>(clase)];
+}
+
 const Elemento *BuscarElemento(std::string_view simbolo)
 {
     if (simbolo.empty() || simbolo.size() > 2 || simbolo[0] < 'A' || simbolo[0] > 'Z')

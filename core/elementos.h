@@ -18,6 +18,9 @@ struct ColorRgb {
 
 ColorRgb ColorDeClase(Clase clase);
 
+// The family a colour class stands for, as a screen reader says it.
+std::string_view NombreDeClase(Clase clase);
+
 // One row of the catalogue. Main-body elements carry period and group
 // (columnaF = 0); lanthanides and actinides carry period 6 or 7, group 0 and
 // their column 1..15 in the f-block row below the table.

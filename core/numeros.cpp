@@ -4,6 +4,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 namespace Calculos {
@@ -72,14 +73,20 @@ bool Normalizar(std::string_view t, std::string &normal)
 }
 
 // Values that do not fit: from_chars reports both overflow and underflow;
-// only overflow makes the text a non-number.
+// only overflow makes the text a non-number. NumeroATexto writes the largest
+// doubles with 15 digits as "1,79769313486232E+308", just past the largest
+// double: up to that text a value reads as the largest double, so that what
+// the program writes it can read back.
 std::optional<double> FueraDeRango(const std::string &normal)
 {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
     const double v = strtod_l(normal.c_str(), nullptr, c);
-    if (std::isinf(v))
-        return std::nullopt;
-    return v;
+    if (!std::isinf(v))
+        return v;
+    const long double largo = strtold_l(normal.c_str(), nullptr, c);
+    if (std::fabs(largo) <= 1.79769313486232e308L)
+        return std::copysign(std::numeric_limits<double>::max(), v);
+    return std::nullopt;
 }
 
 } // namespace
@@ -164,6 +171,13 @@ Veredicto JuzgarTecla(TipoFiltro tipo, std::string_view texto)
         return punto ? Veredicto::AvisoComa : Veredicto::AvisoCaracter;
     }
     return Veredicto::Descarta;
+}
+
+std::optional<double> Finito(double v)
+{
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 } // namespace Calculos

@@ -21,10 +21,15 @@ std::string NumeroATexto(double v);
 // Reads a number written with the decimal comma: optional blanks around, an
 // optional sign, digits with at most one comma, an optional exponent. The
 // decimal separator never depends on the machine's locale. Gives nothing
-// for anything else, and for values too large for a double.
+// for anything else, and for values too large for a double (past
+// "1,79769313486232E+308", the largest double's own text, which reads as it).
 std::optional<double> TextoANumero(std::string_view t);
 
 bool EsNumerico(std::string_view t);
+
+// The value when it is a finite number; nothing for the infinities and NaN,
+// which have no text.
+std::optional<double> Finito(double v);
 
 // Keystroke filters of the numeric fields.
 enum class TipoFiltro {

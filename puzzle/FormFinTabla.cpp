@@ -2,6 +2,7 @@
 
 #include "puzzle/Trofeo.h"
 #include "puzzle/VentanaPuzle.h"
+#include "widgets/Accesible.h"
 #include "widgets/Archivos.h"
 #include "widgets/Controles.h"
 #include "widgets/Sonido.h"
@@ -26,6 +27,7 @@ FormFinTabla::FormFinTabla(QWidget *parent) : QDialog(parent)
     const QSize lado = trofeo.deviceIndependentSize().toSize();
     ui.Image1 = Crear<QLabel>(this, QStringLiteral("Image1"), {QPoint(kMargen, kMargen), lado});
     ui.Image1->setPixmap(QPixmap::fromImage(trofeo));
+    Nombrar(ui.Image1, QStringLiteral("Trofeo"), QStringLiteral("Una copa dorada: has completado la tabla"));
     setFixedSize(lado.width() + 2 * kMargen, lado.height() + 2 * kMargen);
 
     // Plays to the end, or not at all, before the window shows.

@@ -36,8 +36,10 @@ FormPuzle::FormPuzle(QWidget *parent) : VentanaPuzle(kDefinicion, parent)
 void FormPuzle::crearTablero()
 {
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        ui.Celdas[static_cast<std::size_t>(e.z - 1)] = CrearCelda(this, Calculos::NombreCelda(e.simbolo), QString(),
-                                                                  Calculos::PosicionCasilla(e), kAmarilloPalido);
+        QLabel *celda = CrearCelda(this, Calculos::NombreCelda(e.simbolo), QString(), Calculos::PosicionCasilla(e),
+                                   kAmarilloPalido);
+        NombrarCelda(celda, e.z, Calculos::MuestraCelda::Nada);
+        ui.Celdas[static_cast<std::size_t>(e.z - 1)] = celda;
     }
     // The titles of the two rows below the table, left of their first cell.
     const QFont fuente = Fuente(QStringLiteral("Arial"), 10, true);
@@ -94,6 +96,7 @@ void FormPuzle::Celda_Click(std::size_t celda)
         return;
     QLabel *etiqueta = ui.Celdas[celda];
     etiqueta->setText(TextoQt(e.simbolo));
+    NombrarCelda(etiqueta, e.z, Calculos::MuestraCelda::Elemento);
     QFont fuente = etiqueta->font();
     fuente.setPointSizeF(22);
     etiqueta->setFont(fuente);
@@ -104,6 +107,9 @@ void FormPuzle::Celda_Click(std::size_t celda)
 // placements write symbols again.
 void FormPuzle::EscribirNumeros(bool numeros)
 {
-    for (std::size_t i = 0; i < ui.Celdas.size(); ++i)
-        ui.Celdas[i]->setText(numeros ? TextoEntero(Calculos::TablaElementos[i].z) : QString());
+    for (std::size_t i = 0; i < ui.Celdas.size(); ++i) {
+        const int z = Calculos::TablaElementos[i].z;
+        ui.Celdas[i]->setText(numeros ? TextoEntero(z) : QString());
+        NombrarCelda(ui.Celdas[i], z, numeros ? Calculos::MuestraCelda::Numero : Calculos::MuestraCelda::Nada);
+    }
 }

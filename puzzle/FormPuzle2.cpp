@@ -52,14 +52,22 @@ void FormPuzle2::crearTablero()
         ui.Simbolos[i] = CrearCelda(this, Calculos::NombreCelda(e.simbolo), TextoQt(e.simbolo), zona, kTurquesa);
         ui.Cubiertas[i] = CrearCelda(this, Calculos::NombreCubierta(e.simbolo), QString(), zona, kTurquesa);
         ui.Cubiertas[i]->raise();
+        // Out of a screen reader's way, and unnamed, until it is uncovered:
+        // it would give the answer away.
+        ui.Simbolos[i]->hide();
+        NombrarCelda(ui.Simbolos[i], e.z, Calculos::MuestraCelda::Nada);
+        NombrarCelda(ui.Cubiertas[i], e.z, Calculos::MuestraCelda::Nada);
     }
 }
 
 void FormPuzle2::Celda_Click(std::size_t celda)
 {
-    const Calculos::Jugada jugada = Jugar(ElementoReducido(celda).simbolo);
+    const Calculos::Elemento &e = ElementoReducido(celda);
+    const Calculos::Jugada jugada = Jugar(e.simbolo);
     if (jugada != Calculos::Jugada::Acierto && jugada != Calculos::Jugada::Completado)
         return;
+    NombrarCelda(ui.Simbolos[celda], e.z, Calculos::MuestraCelda::Elemento);
+    ui.Simbolos[celda]->show();
     ui.Cubiertas[celda]->hide();
     QFont fuente = ui.Simbolos[celda]->font();
     fuente.setPointSizeF(16);
@@ -70,6 +78,9 @@ void FormPuzle2::Celda_Click(std::size_t celda)
 // On the covers: placed cells have none left showing and keep their symbol.
 void FormPuzle2::EscribirNumeros(bool numeros)
 {
-    for (std::size_t i = 0; i < ui.Cubiertas.size(); ++i)
-        ui.Cubiertas[i]->setText(numeros ? TextoEntero(ElementoReducido(i).z) : QString());
+    for (std::size_t i = 0; i < ui.Cubiertas.size(); ++i) {
+        const int z = ElementoReducido(i).z;
+        ui.Cubiertas[i]->setText(numeros ? TextoEntero(z) : QString());
+        NombrarCelda(ui.Cubiertas[i], z, numeros ? Calculos::MuestraCelda::Numero : Calculos::MuestraCelda::Nada);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/marcas.h"
+#include "widgets/Accesible.h"
 #include "widgets/Ajustes.h"
 #include "widgets/Azar.h"
 #include "widgets/Controles.h"
@@ -75,6 +76,7 @@ QPushButton *BotonZ(QWidget *padre, const char *nombre, const char *consejo, boo
     fuente.setStrikeOut(tachado);
     boton->setFont(fuente);
     boton->setToolTip(QString::fromUtf8(consejo));
+    Nombrar(boton, boton->toolTip());
     return boton;
 }
 
@@ -128,6 +130,7 @@ void VentanaPuzle::crearControles(const DefinicionPuzle &definicion)
     Colorear(ui.Label1, definicion.label1Fondo, definicion.label1Texto);
     ui.Label1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     ui.Label1->setLineWidth(2);
+    NombrarResultado(ui.Label1, QStringLiteral("Elemento pedido"));
 
     crearCronometro();
     Letrero(this, definicion.nombres.unidadSegundos, "s", kS, Fuente(QStringLiteral("Arial"), 12));
@@ -136,8 +139,10 @@ void VentanaPuzle::crearControles(const DefinicionPuzle &definicion)
     ui.LabelFallos = Letrero(this, "LabelFallos", "0", {996, 16, 84, 40}, numero, Qt::AlignRight | Qt::AlignVCenter);
     ui.PalabraFallos = Letrero(this, definicion.nombres.palabraFallos, "fallos", {1086, 16, 96, 40},
                                Fuente(QStringLiteral("Arial"), 14));
+    NombrarResultado(ui.LabelFallos, QStringLiteral("Fallos"));
     ui.List1 = Crear<QListWidget>(this, QStringLiteral("List1"), {1098, 90, 78, 335});
     ui.List1->setFont(Fuente(QStringLiteral("Arial"), 12));
+    Nombrar(ui.List1, QStringLiteral("Elementos fallados"), QStringLiteral("El elemento pedido en cada fallo"));
 
     ui.Command_Z = BotonZ(this, "Command_Z", "Mostrar los números atómicos", false);
     ui.Command_No_Z = BotonZ(this, "Command_No_Z", "Ocultar los números atómicos", true);
@@ -156,6 +161,7 @@ void VentanaPuzle::crearGrupos()
         QLabel *numero = CrearEtiqueta(this, nombre, TextoEntero(grupo), {r.x, r.y, r.ancho, r.alto});
         numero->setFont(fuente);
         numero->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        Nombrar(numero, QStringLiteral("Grupo ") + numero->text());
     }
 }
 
@@ -167,11 +173,14 @@ void VentanaPuzle::crearCronometro()
     ui.LabelMinutos = Letrero(this, "LabelMinutos", "0", kMinutos, numero, derecha);
     Letrero(this, "Labelmin", "min", kMin, unidad);
     ui.LabelSegundos = Letrero(this, "LabelSegundos", "0", kSegundos, numero, derecha);
+    NombrarResultado(ui.LabelMinutos, QStringLiteral("Cronómetro, minutos"));
+    NombrarResultado(ui.LabelSegundos, QStringLiteral("Cronómetro, segundos"));
 
     ui.CommandStart = Crear<QPushButton>(this, QStringLiteral("CommandStart"), kInicio);
     ui.CommandStart->setIcon(IconoCronometro());
     ui.CommandStart->setIconSize(QSize(28, 28));
     ui.CommandStart->setToolTip(QStringLiteral("Activar cronómetro"));
+    Nombrar(ui.CommandStart, ui.CommandStart->toolTip());
 
     // Interval 0: it does not tick until the start button gives it one.
     ui.Timer1 = Crear<QTimer>(this, QStringLiteral("Timer1"));
@@ -191,15 +200,19 @@ void VentanaPuzle::crearMarco(const NombresPuzle &nombres)
     const QFont letra = Fuente(QStringLiteral("Arial"), 10);
     const QFont valor = Fuente(QStringLiteral("Arial"), 12, true);
     const Qt::Alignment derecha = Qt::AlignRight | Qt::AlignVCenter;
-    Letrero(marco, "LabelNombre", "Nombre:", {12, 30, 62, 24}, letra);
+    QLabel *nombre = Letrero(marco, "LabelNombre", "Nombre:", {12, 30, 62, 24}, letra);
     ui.TextNombre = Crear<QLineEdit>(marco, QString::fromUtf8(nombres.nombreMarca), {76, 28, 222, 26});
     ui.TextNombre->setFont(letra);
+    NombrarPorRotulo(ui.TextNombre, nombre);
     ui.MarcaMin = Letrero(marco, "MarcaMin", "10", {12, 64, 40, 24}, valor, derecha);
     Letrero(marco, nombres.minutosMarca, "min", {56, 64, 32, 24}, letra);
     ui.MarcaSg = Letrero(marco, "MarcaSg", "10", {92, 64, 36, 24}, valor, derecha);
     Letrero(marco, nombres.segundosMarca, "s", {132, 64, 16, 24}, letra);
     Letrero(marco, "Label24", "Fallos:", {168, 64, 54, 24}, letra);
     ui.MarcaFallos = Letrero(marco, "MarcaFallos", "13", {226, 64, 72, 24}, valor);
+    NombrarResultado(ui.MarcaMin, QStringLiteral("Mejor marca, minutos"));
+    NombrarResultado(ui.MarcaSg, QStringLiteral("Mejor marca, segundos"));
+    NombrarResultado(ui.MarcaFallos, QStringLiteral("Mejor marca, fallos"));
 
     ui.CommandRegistrarMarca = Crear<QPushButton>(marco, QStringLiteral("CommandRegistrarMarca"), {12, 104, 288, 34});
     ui.CommandRegistrarMarca->setText(QStringLiteral("Registra tu marca"));
@@ -224,6 +237,26 @@ void VentanaPuzle::ConectarCeldas(std::span<QLabel *const> celdas)
     m_celdas.assign(celdas.begin(), celdas.end());
     for (QLabel *celda : m_celdas)
         celda->installEventFilter(this);
+    HacerPulsables(celdas);
+
+    // The buttons over the board, the record frame when it shows, the board
+    // by rows, and the list of misses beside it. The start button keeps the
+    // focus the window opens with.
+    m_orden = {ui.Command_Z,  ui.Command_No_Z,          ui.CommandStart,
+               ui.TextNombre, ui.CommandRegistrarMarca, ui.CommandBorrar};
+    const std::vector<QWidget *> tablero = EnOrdenDeLectura(celdas);
+    m_orden.insert(m_orden.end(), tablero.begin(), tablero.end());
+    m_orden.push_back(ui.List1);
+}
+
+bool VentanaPuzle::focusNextPrevChild(bool next)
+{
+    return MoverFoco(m_orden, next);
+}
+
+void VentanaPuzle::NombrarCelda(QLabel *celda, int z, Calculos::MuestraCelda muestra) const
+{
+    Nombrar(celda, QString::fromStdString(Calculos::LecturaCelda(m_partida.tablero(), z, muestra)));
 }
 
 // A click on a cell: the left button let go over it.
@@ -312,16 +345,23 @@ void VentanaPuzle::DetenerCronometro()
 
 void VentanaPuzle::Command_Z_Click()
 {
-    ui.Command_Z->hide();
-    ui.Command_No_Z->show();
+    CambiarBotonZ(ui.Command_Z, ui.Command_No_Z);
     EscribirNumeros(true);
 }
 
 void VentanaPuzle::Command_No_Z_Click()
 {
-    ui.Command_No_Z->hide();
-    ui.Command_Z->show();
+    CambiarBotonZ(ui.Command_No_Z, ui.Command_Z);
     EscribirNumeros(false);
+}
+
+// The focus stays where the button is, on the one that takes its place.
+void VentanaPuzle::CambiarBotonZ(QPushButton *sale, QPushButton *entra)
+{
+    entra->show();
+    if (sale->hasFocus())
+        entra->setFocus();
+    sale->hide();
 }
 
 // The end of a game: the stored best time beside this one.

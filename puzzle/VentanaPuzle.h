@@ -59,9 +59,13 @@ protected:
     VentanaPuzle(const DefinicionPuzle &definicion, QWidget *parent);
 
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    bool focusNextPrevChild(bool next) override;
 
     // The board's labels that take clicks; Celda_Click gets the index.
+    // Enter or Space on a cell clicks it as well.
     void ConectarCeldas(std::span<QLabel *const> celdas);
+    // A cell's name for a screen reader, after what it shows.
+    void NombrarCelda(QLabel *celda, int z, Calculos::MuestraCelda muestra) const;
     virtual void Celda_Click(std::size_t celda) = 0;
     // Each cell's atomic number, or blanks.
     virtual void EscribirNumeros(bool numeros) = 0;
@@ -80,6 +84,7 @@ private:
     void conectar();
 
     void EscribirLabel1(const QString &texto);
+    void CambiarBotonZ(QPushButton *sale, QPushButton *entra);
     void Label1_Change();
     void LabelFallos_Change();
     void Fallo();
@@ -115,6 +120,7 @@ private:
 
     Calculos::Partida m_partida;
     std::vector<QLabel *> m_celdas;
+    std::vector<QWidget *> m_orden; // every control, as Tab visits them
     // The stopwatch as the user knows it: on until something stops it, and
     // ticking only once the start button has given it an interval.
     bool m_cronometroHabilitado = true;

@@ -1,5 +1,6 @@
 #include "puzzle/puzle.h"
 
+#include "core/casillas.h"
 #include "core/elementos.h"
 #include "core/numeros.h"
 
@@ -58,6 +59,24 @@ std::string NombreCelda(std::string_view simbolo)
 std::string NombreCubierta(std::string_view simbolo)
 {
     return "Label" + NombreCelda(simbolo);
+}
+
+std::string LecturaCelda(Tablero tablero, int z, MuestraCelda muestra)
+{
+    const Elemento &e = TablaElementos[static_cast<std::size_t>(z - 1)];
+    std::string lectura =
+        tablero == Tablero::Reducido && e.columnaF == 1 ? LugarDelCuerpo(3, e.periodo) : LugarCasilla(e);
+    switch (muestra) {
+    case MuestraCelda::Nada:
+        break;
+    case MuestraCelda::Numero:
+        lectura += ", número atómico " + NumeroATexto(z);
+        break;
+    case MuestraCelda::Elemento:
+        lectura += ", " + std::string(e.nombre);
+        break;
+    }
+    return lectura;
 }
 
 std::uint32_t SemillaDelReloj()

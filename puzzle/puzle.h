@@ -26,6 +26,16 @@ std::string NombreCelda(std::string_view simbolo);
 // The reduced board's cover label over the cell.
 std::string NombreCubierta(std::string_view simbolo);
 
+// What a cell shows: nothing, its atomic number or, once placed, its
+// element.
+enum class MuestraCelda { Nada, Numero, Elemento };
+
+// What a screen reader says for the cell of element z: where it stands on
+// the board and what it shows, never more: "Grupo 8, periodo 4", "Grupo 8,
+// periodo 4, número atómico 26", "Grupo 8, periodo 4, Hierro". The reduced
+// board has La and Ac in group 3.
+std::string LecturaCelda(Tablero tablero, int z, MuestraCelda muestra);
+
 // Single-precision uniform numbers in [0, 1).
 using FuenteAleatoria = std::function<float()>;
 

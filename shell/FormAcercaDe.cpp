@@ -1,6 +1,7 @@
 #include "shell/FormAcercaDe.h"
 
 #include "shell/Dibujos.h"
+#include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 #include "widgets/IconoAplicacion.h"
 
@@ -47,6 +48,7 @@ FormAcercaDe::FormAcercaDe(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral(" Acerca de Orvella"));
     setModal(true);
     m_galaxia = QPixmap::fromImage(DibujarGalaxia(devicePixelRatioF()));
+    setAccessibleDescription(QStringLiteral("Orvella, versión 3.0, sobre el dibujo de una galaxia"));
     setFixedSize(m_galaxia.deviceIndependentSize().toSize());
     crearControles();
     conectar();
@@ -71,12 +73,15 @@ void FormAcercaDe::crearControles()
         QLabel *imagen = CrearImagen(this, QStringLiteral("Image%1").arg(i + 1), DibujarAtomo(i, devicePixelRatioF()),
                                      QRect(384, 140, 32, 32));
         imagen->hide();
+        Nombrar(imagen, QStringLiteral("Átomo"), QStringLiteral("Un átomo cuyos electrones giran"));
         ui.Imagenes[static_cast<std::size_t>(i)] = imagen;
     }
 
     ui.Shape1 = CrearImagen(this, QStringLiteral("Shape1"), Circulo(44, devicePixelRatioF()), QRect(162, 538, 44, 44));
     ui.Image11 =
         CrearImagen(this, QStringLiteral("Image11"), DibujarCarta(devicePixelRatioF()), QRect(168, 544, 32, 32));
+    Nombrar(ui.Shape1, QStringLiteral("Círculo"), QStringLiteral("Un círculo amarillo alrededor de la carta"));
+    Nombrar(ui.Image11, QStringLiteral("Carta"), QStringLiteral("Una carta cerrada, junto al crédito"));
 
     ui.Timer2 = Crear<QTimer>(this, QStringLiteral("Timer2"));
 }

@@ -16,6 +16,7 @@ FormPresentacion::FormPresentacion(QWidget *parent) : QWidget(parent, Qt::Window
     setObjectName(QStringLiteral("FormPresentacion"));
     setWindowTitle(QStringLiteral("Orvella"));
     m_ondas = QPixmap::fromImage(DibujarOndas(devicePixelRatioF()));
+    setAccessibleDescription(QStringLiteral("El nombre del programa sobre ondas en el agua"));
     setFixedSize(m_ondas.deviceIndependentSize().toSize());
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, QColor(0, 0, 128));

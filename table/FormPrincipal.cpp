@@ -2,6 +2,7 @@
 
 #include "core/casillas.h"
 #include "core/numeros.h"
+#include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 #include "widgets/IconoAplicacion.h"
 
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,8 +130,14 @@ void FormPrincipal::crearControles()
                                  Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
         Colorear(casilla, ColorClase(e.clase), Qt::black);
         ConBorde(casilla, true);
+        Nombrar(casilla, QString::fromStdString(Calculos::LecturaElemento(e)),
+                QString::fromStdString(Calculos::DescripcionCasilla(e)));
         ui.Casillas[static_cast<std::size_t>(e.z - 1)] = casilla;
     }
+    // Enter or Space on a tile does what a click does; Tab runs along the
+    // rows. No tile has the focus when the window opens.
+    HacerPulsables(ui.Casillas);
+    m_orden = EnOrdenDeLectura<QLabel>(ui.Casillas);
 
     // The placeholders of the two series, in column 3 of periods 6 and 7.
     const QFont fuenteSerie = Fuente(QStringLiteral("Arial"), 8.25);
@@ -151,6 +159,7 @@ void FormPrincipal::crearControles()
         QLabel *numero = Rotulo(ui.Fondo, QStringLiteral("Label%1").arg(kLabelDeGrupo[g]), QString::number(grupo),
                                 Zona(Calculos::PosicionNumeroGrupo(grupo)), fuenteGrupo, Qt::AlignCenter);
         Colorear(numero, Qt::transparent, Qt::white);
+        Nombrar(numero, QStringLiteral("Grupo ") + numero->text());
         ui.Grupos[g] = numero;
     }
     crearPanel();
@@ -186,6 +195,11 @@ void FormPrincipal::crearPanel()
         Colorear(etiqueta, Qt::transparent, QColor(0, 0, 192));
     ui.Label3->setToolTip(QStringLiteral("Número atómico"));
     ui.Label4->setToolTip(QStringLiteral("Masa atómica"));
+    const std::pair<QLabel *, const char *> lecturas[] = {
+        {ui.Label1, "Símbolo"}, {ui.Label2, "Elemento"}, {ui.Label3, "Número atómico"}, {ui.Label4, "Masa atómica"}};
+    for (const auto &[etiqueta, nombre] : lecturas)
+        NombrarResultado(etiqueta, QString::fromUtf8(nombre));
+    Nombrar(ui.Picture1, QStringLiteral("Elemento elegido"));
 }
 
 void FormPrincipal::crearMenu()
@@ -253,6 +267,11 @@ bool FormPrincipal::eventFilter(QObject *objeto, QEvent *evento)
     default:
         return false;
     }
+}
+
+bool FormPrincipal::focusNextPrevChild(bool next)
+{
+    return MoverFoco(m_orden, next);
 }
 
 int FormPrincipal::IndiceCasilla(const QObject *objeto) const

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -29,6 +30,7 @@ public:
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void crearControles();
@@ -53,4 +55,6 @@ private:
         QLabel *Label3 = nullptr;
         QLabel *Label4 = nullptr;
     } ui;
+
+    std::vector<QWidget *> m_orden; // the tiles, as Tab visits them
 };

@@ -1,7 +1,9 @@
 #include "widgets/Ayuda.h"
 
+#include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 
+#include <QPushButton>
 #include <QTextEdit>
 
 QTextEdit *CrearPanelAyuda(QWidget *padre, const QString &nombre, const char *html, const QRect &zona,
@@ -12,6 +14,10 @@ QTextEdit *CrearPanelAyuda(QWidget *padre, const QString &nombre, const char *ht
     panel->setFont(fuente);
     panel->setHtml(QString::fromUtf8(html).trimmed());
     panel->hide();
+    Nombrar(panel, QStringLiteral("Explicación"));
+    // Read right after the button that shows it.
+    if (auto *boton = padre->findChild<QPushButton *>(QStringLiteral("Información"), Qt::FindDirectChildrenOnly))
+        QWidget::setTabOrder(boton, panel);
     return panel;
 }
 

@@ -1,5 +1,8 @@
 #include "widgets/BotonesImagen.h"
 
+#include "widgets/Accesible.h"
+#include "widgets/Controles.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
@@ -55,9 +58,7 @@ void DibujarInformacion(QPainter &p)
 
 QPixmap Dibujo(TipoBoton tipo, qreal escala)
 {
-    QPixmap imagen(qRound(kLado * escala), qRound(kLado * escala));
-    imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::transparent);
+    QPixmap imagen = Lienzo({kLado, kLado}, escala);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     switch (tipo) {
@@ -84,17 +85,24 @@ QIcon Icono(TipoBoton tipo, qreal escala)
     return icono;
 }
 
-QString Consejo(TipoBoton tipo)
+// The tool tip, which is also the button's name for a screen reader, and
+// what a press does.
+struct Textos {
+    const char *consejo;
+    const char *descripcion;
+};
+
+Textos TextosDe(TipoBoton tipo)
 {
     switch (tipo) {
     case TipoBoton::Calcular:
-        return QStringLiteral("Calcular");
+        return {"Calcular", "Calcula con los datos escritos"};
     case TipoBoton::Borrar:
-        return QStringLiteral("Borrar");
+        return {"Borrar", "Borra los datos y los resultados"};
     case TipoBoton::Informacion:
-        return QStringLiteral("Información");
+        return {"Información", "Muestra u oculta la explicación"};
     }
-    return {};
+    return {"", ""};
 }
 
 } // namespace
@@ -105,7 +113,9 @@ QPushButton *CrearBotonImagen(TipoBoton tipo, const QString &nombre, QWidget *pa
     boton->setObjectName(nombre);
     boton->setIcon(Icono(tipo, boton->devicePixelRatioF()));
     boton->setIconSize(QSize(kLado, kLado));
-    boton->setToolTip(Consejo(tipo));
+    const Textos textos = TextosDe(tipo);
+    boton->setToolTip(QString::fromUtf8(textos.consejo));
+    Nombrar(boton, boton->toolTip(), QString::fromUtf8(textos.descripcion));
     boton->setFixedSize(44, 44);
     return boton;
 }

@@ -36,6 +36,14 @@ void PrepararVentana(QWidget *ventana, const QString &titulo, const QFont &letra
     ventana->setFixedSize(tamano);
 }
 
+QPixmap Lienzo(QSize tamano, qreal escala)
+{
+    QPixmap imagen(tamano * escala);
+    imagen.setDevicePixelRatio(escala);
+    imagen.fill(Qt::transparent);
+    return imagen;
+}
+
 QString Titulo(const QString &titulo, int blancos, int finales)
 {
     return titulo + QString(blancos, u' ') + QString::fromUtf8(kTituloAplicacion) + QString(finales, u' ');

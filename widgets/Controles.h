@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -38,6 +39,11 @@ void Colorear(QWidget *control, const QColor &fondo, const QColor &texto);
 // The first step of a window's load: its name (that of its class), its
 // caption, its letter and its fixed size.
 void PrepararVentana(QWidget *ventana, const QString &titulo, const QFont &letra, QSize tamano);
+
+// An empty transparent picture of `tamano` pixels for drawing on at
+// `escala` device pixels per pixel (the screen's density), so that it stays
+// sharp on a high-density screen.
+QPixmap Lienzo(QSize tamano, qreal escala);
 
 // A window's caption: its title, a run of `blancos` blanks, the program's
 // name and, on some windows, `finales` more blanks.

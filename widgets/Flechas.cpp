@@ -1,6 +1,9 @@
 #include "widgets/Flechas.h"
 
+#include "widgets/Accesible.h"
+
 #include <QApplication>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -41,4 +44,35 @@ void Flechas::Pulsada(QToolButton *flecha, bool arriba)
         emit subir();
     else
         emit bajar();
+}
+
+void Flechas::Nombrar(const QString &que)
+{
+    ::Nombrar(m_arriba, QStringLiteral("Subir ") + que);
+    ::Nombrar(m_abajo, QStringLiteral("Bajar ") + que);
+}
+
+void Flechas::Teclas(QWidget *caja, Qt::Key subir, Qt::Key bajar, Qt::KeyboardModifiers modificadores)
+{
+    m_caja = caja;
+    m_teclaSubir = subir;
+    m_teclaBajar = bajar;
+    m_modificadores = modificadores;
+    caja->installEventFilter(this);
+}
+
+bool Flechas::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto != m_caja || evento->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(objeto, evento);
+    const auto *tecla = static_cast<QKeyEvent *>(evento);
+    if ((tecla->modifiers() & ~Qt::KeypadModifier) != m_modificadores)
+        return false;
+    if (tecla->key() == m_teclaSubir)
+        Pulsada(m_arriba, true);
+    else if (tecla->key() == m_teclaBajar)
+        Pulsada(m_abajo, false);
+    else
+        return false;
+    return true;
 }

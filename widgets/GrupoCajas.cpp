@@ -1,5 +1,6 @@
 #include "widgets/GrupoCajas.h"
 
+#include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Teclas.h"
@@ -15,6 +16,7 @@ GrupoCajas::GrupoCajas(QWidget *ventana, std::span<const CajaConversion> cajas, 
     for (const CajaConversion &c : m_definicion) {
         auto *caja = Crear<QLineEdit>(ventana, QString::fromUtf8(c.nombre), {c.x, c.y, kAncho, kAlto});
         caja->setFont(Letra());
+        Nombrar(caja, QString::fromUtf8(c.lectura));
         caja->installEventFilter(this);
         m_cajas.push_back(caja);
     }

@@ -17,6 +17,7 @@ class QWidget;
 // A box of a window that converts as the user types.
 struct CajaConversion {
     const char *nombre;
+    const char *lectura; // what a screen reader calls it: the unit in words
     int x;
     int y;
     Calculos::TipoFiltro filtro;

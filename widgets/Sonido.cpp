@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <alsa/asoundlib.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <atomic>
@@ -39,6 +40,50 @@ ManejadorSonido &Manejador()
 
 // ALSA prints every failure to the terminal unless told otherwise.
 void SinMensajes(const char *, int, const char *, int, const char *, ...) {}
+
+// The ALSA library is loaded the first time a sound plays, not at start-up:
+// most runs never play one. Without it there is no sound, and no failure.
+struct Alsa {
+    decltype(&snd_pcm_open) abrir = nullptr;
+    decltype(&snd_pcm_close) cerrar = nullptr;
+    decltype(&snd_pcm_set_params) ajustar = nullptr;
+    decltype(&snd_pcm_writei) escribir = nullptr;
+    decltype(&snd_pcm_wait) esperar = nullptr;
+    decltype(&snd_pcm_recover) recuperar = nullptr;
+    decltype(&snd_pcm_drain) vaciar = nullptr;
+    decltype(&snd_pcm_state) estado = nullptr;
+
+    bool Cargada() const { return estado != nullptr; }
+};
+
+template <class Funcion> bool Simbolo(void *biblioteca, const char *nombre, Funcion &funcion)
+{
+    funcion = reinterpret_cast<Funcion>(dlsym(biblioteca, nombre));
+    return funcion != nullptr;
+}
+
+const Alsa &CargarAlsa()
+{
+    static const Alsa alsa = [] {
+        Alsa a;
+        void *biblioteca = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (biblioteca == nullptr)
+            return a;
+        decltype(&snd_lib_error_set_handler) silenciar = nullptr;
+        const bool completa =
+            Simbolo(biblioteca, "snd_pcm_open", a.abrir) && Simbolo(biblioteca, "snd_pcm_close", a.cerrar) &&
+            Simbolo(biblioteca, "snd_pcm_set_params", a.ajustar) && Simbolo(biblioteca, "snd_pcm_writei", a.escribir) &&
+            Simbolo(biblioteca, "snd_pcm_wait", a.esperar) && Simbolo(biblioteca, "snd_pcm_recover", a.recuperar) &&
+            Simbolo(biblioteca, "snd_pcm_drain", a.vaciar) &&
+            Simbolo(biblioteca, "snd_lib_error_set_handler", silenciar) &&
+            Simbolo(biblioteca, "snd_pcm_state", a.estado);
+        if (!completa)
+            return Alsa{};
+        silenciar(SinMensajes);
+        return a;
+    }();
+    return alsa;
+}
 
 snd_pcm_format_t FormatoAlsa(int bits)
 {
@@ -76,17 +121,16 @@ struct Reproduccion {
 };
 
 // Non-blocking all the way, so every step looks at the deadline.
-bool Tocar(const Reproduccion &r)
+bool Tocar(const Reproduccion &r, const Alsa &alsa)
 {
     snd_pcm_t *pcm = nullptr;
-    if (snd_pcm_open(&pcm, r.dispositivo.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+    if (alsa.abrir(&pcm, r.dispositivo.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
         return false;
     // Closing drops whatever has not been played.
-    const std::unique_ptr<snd_pcm_t, int (*)(snd_pcm_t *)> cierre(pcm, snd_pcm_close);
+    const std::unique_ptr<snd_pcm_t, int (*)(snd_pcm_t *)> cierre(pcm, alsa.cerrar);
     const Calculos::SonidoWav &s = r.sonido;
-    if (snd_pcm_set_params(pcm, FormatoAlsa(s.bitsPorMuestra), SND_PCM_ACCESS_RW_INTERLEAVED,
-                           static_cast<unsigned>(s.canales), static_cast<unsigned>(s.muestrasPorSegundo), 1,
-                           kLatenciaUs) < 0)
+    if (alsa.ajustar(pcm, FormatoAlsa(s.bitsPorMuestra), SND_PCM_ACCESS_RW_INTERLEAVED,
+                     static_cast<unsigned>(s.canales), static_cast<unsigned>(s.muestrasPorSegundo), 1, kLatenciaUs) < 0)
         return false;
 
     const std::size_t total = s.Fotogramas();
@@ -96,24 +140,24 @@ bool Tocar(const Reproduccion &r)
         if (!r.Seguir())
             return false;
         const snd_pcm_sframes_t n =
-            snd_pcm_writei(pcm, s.datos.data() + hechos * ancho, static_cast<snd_pcm_uframes_t>(total - hechos));
+            alsa.escribir(pcm, s.datos.data() + hechos * ancho, static_cast<snd_pcm_uframes_t>(total - hechos));
         if (n == -EAGAIN || n == 0) {
-            const int espera = snd_pcm_wait(pcm, r.EsperaMs());
-            if (espera < 0 && snd_pcm_recover(pcm, espera, 1) < 0)
+            const int espera = alsa.esperar(pcm, r.EsperaMs());
+            if (espera < 0 && alsa.recuperar(pcm, espera, 1) < 0)
                 return false;
         } else if (n < 0) {
             // An underrun or a suspend; anything else is for good.
-            if (snd_pcm_recover(pcm, static_cast<int>(n), 1) < 0)
+            if (alsa.recuperar(pcm, static_cast<int>(n), 1) < 0)
                 return false;
         } else {
             hechos += static_cast<std::size_t>(n);
         }
     }
     // Non-blocking, the drain only starts here; the stream says when it is over.
-    const int e = snd_pcm_drain(pcm);
+    const int e = alsa.vaciar(pcm);
     if (e < 0 && e != -EAGAIN)
         return false;
-    while (snd_pcm_state(pcm) == SND_PCM_STATE_DRAINING) {
+    while (alsa.estado(pcm) == SND_PCM_STATE_DRAINING) {
         if (!r.Seguir())
             return false;
         std::this_thread::sleep_for(kPaso);
@@ -130,8 +174,9 @@ bool ReproducirWav(const QString &ruta, const char *dispositivo)
         FormatoAlsa(lectura.sonido.bitsPorMuestra) == SND_PCM_FORMAT_UNKNOWN || dispositivo == nullptr)
         return false;
 
-    static std::once_flag silencio;
-    std::call_once(silencio, [] { snd_lib_error_set_handler(SinMensajes); });
+    const Alsa &alsa = CargarAlsa();
+    if (!alsa.Cargada())
+        return false;
 
     const auto inicio = Reloj::now();
     auto r = std::make_shared<Reproduccion>();
@@ -144,8 +189,8 @@ bool ReproducirWav(const QString &ruta, const char *dispositivo)
     // A device may block inside a call, where no deadline reaches: the sound
     // plays on a thread of its own, which is left behind if it overstays.
     try {
-        std::thread([r] {
-            const bool completa = Tocar(*r);
+        std::thread([r, &alsa] {
+            const bool completa = Tocar(*r, alsa);
             const std::lock_guard<std::mutex> cerrojo(r->mutex);
             r->completa = completa;
             r->terminada = true;

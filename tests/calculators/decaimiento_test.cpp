@@ -190,6 +190,7 @@ TEST(Actividad, LoQueMuestraLaVentana)
         {"an infinite half-life does not decay", 10, 65, kInf, MCI, 10, "mCi"},
         {"nothing stays nothing", 0, -1e300, 1e-300, MCI, 0, "pCi"},
         {"huge but finite", 999999, -1000 * 65, 65, MCI, 1.07150693569214e+304, "Ci"},
+        {"e^x overflows, a tiny A0 brings it back", 3e-294, -335490.7, 180, MCI, 3.5320897091130713e+264, "Ci"},
     };
     for (const Caso &c : casos) {
         const auto m = CalcularActividad(c.a0, c.horas, c.periodo, c.unidad);
@@ -213,6 +214,8 @@ TEST(Actividad, SinResultado)
         {"exponential overflows", 999999, -1e4 * 65, 65, MCI},
         {"tiny half-life backwards in time", 10, -1, 5e-324, MCI},
         {"negative activity overflows when scaled", -1e300, 0, 65, MCI},
+        // e^x itself is finite here: a logarithm's rounding must not make it fit.
+        {"the largest activity grows past any number", -std::numeric_limits<double>::max(), -100, 1e16, MCI},
         {"no half-life at all", 10, 6, kNaN, MCI},
     };
     for (const Caso &c : casos)
@@ -295,6 +298,15 @@ TEST(Intervalo, TiemposDesmesurados)
     for (double v : {i->horasTotales, i->dias.valor, i->horas.valor, i->minutos.valor})
         EXPECT_TRUE(std::isfinite(v));
     EXPECT_EQ(i->horasTotales, 1e300);
+    // Past 2^53 minutes the parts are still whole numbers within their range.
+    for (double minutos : {3.8e16, 1e17, -5.0000000000000008e16, 7.5e20}) {
+        const auto j = CalcularIntervalo(0, 0, 0, 0, minutos);
+        ASSERT_TRUE(j) << minutos;
+        for (double v : {j->dias.valor, j->horas.valor, j->minutos.valor})
+            EXPECT_EQ(std::trunc(v), v) << minutos << ": " << v;
+        EXPECT_LT(std::fabs(j->horas.valor), 24) << minutos;
+        EXPECT_LT(std::fabs(j->minutos.valor), 60) << minutos;
+    }
 }
 
 TEST(Flechas, Pasos)
@@ -345,6 +357,9 @@ TEST(Flechas, Pasos)
         {"activity down at 0: nothing", Tipo::Act1, 0, kNada, A, S, 0, kNada},
         {"activity up to the maximum", Tipo::Act1, 999998, kNada, U, E, 999999, kNada},
         {"activity up at the maximum", Tipo::Act1, 999999, kNada, U, X, 0, kNada},
+        {"activity 0,5 down: no negative activity", Tipo::Act1, 0.5, kNada, A, S, 0, kNada},
+        {"activity 1,5 down", Tipo::Act1, 1.5, kNada, A, E, 0.5, kNada},
+        {"activity 999998,5 up: past the maximum", Tipo::Act1, 999998.5, kNada, U, X, 0, kNada},
         {"activity not numeric", Tipo::Act1, kNada, kNada, U, S, 0, kNada},
         {"activity ten down", Tipo::Act10, 10, kNada, A, E, 0, kNada},
         {"activity ten down below 10", Tipo::Act10, 9.5, kNada, A, S, 0, kNada},

@@ -133,6 +133,28 @@ TEST(Disolucion, MasaDemasiadoGrandeNoDaResultado)
     EXPECT_EQ(EscalarMasa(*MasaSoluto(Deseada("M", 1e150), 1, 1e150)).unidad, "kg");
 }
 
+TEST(Disolucion, SoloUnaMasaEnormeNoDaResultado)
+{
+    struct Caso {
+        const char *nombre;
+        Cantidad deseada;
+        double litros;
+        double pm;
+        double gramos;
+    };
+    // Pm x C overflows, but not the mass.
+    const Caso casos[] = {
+        {"no volume", Deseada("M", 1e172), 0, 1e178, 0},
+        {"a tiny volume", Deseada("M", 1e200), 1e-100, 1e200, 1e300},
+        {"a percent near the top", Deseada("%", 1e306), 0.5, 1, 5e306},
+    };
+    for (const Caso &c : casos) {
+        const std::optional<double> m = MasaSoluto(c.deseada, c.litros, c.pm);
+        ASSERT_TRUE(m) << c.nombre;
+        EXPECT_DOUBLE_EQ(*m, c.gramos) << c.nombre;
+    }
+}
+
 TEST(Disolucion, VolumenDeLiquido)
 {
     struct Caso {
@@ -233,6 +255,13 @@ TEST(Disolucion, VolumenDePartidaMostrado)
         // Too much stock is reported, and the volume is still shown in litres.
         {"50 % from 1 M of Pm 100", Deseada("%", 50), Partida("M", 1), Litros("ml", 500), 100, 2.5, "l", true},
         {"all stock is not too much", Deseada("M", 1), Partida("M", 1), Litros("ml", 500), 58.442, 500, "ml", false},
+        // Volume x C / C came out one unit in the last place above the volume.
+        {"all stock, 100 ml of 0,1 M", Deseada("M", 0.1), Partida("M", 0.1), Litros("ml", 100), 58.442, 100, "ml",
+         false},
+        {"all stock, 750 ml of 1,6 M", Deseada("M", 1.6), Partida("M", 1.6), Litros("ml", 750), 58.442, 750, "ml",
+         false},
+        {"all stock in mg/l and g/l", Deseada("mg/l", 100), Partida("g/l", 0.1), Litros("ml", 100), 58.442, 100, "ml",
+         false},
         {"no upper unit", Deseada("M", 1), Partida("M", 1), Litros("l", 5000), 58.442, 5000, "l", false},
         {"a trace", Deseada("uM", 1), Partida("M", 1), Litros("ml", 500), 58.442, 500, "nl", false},
         {"no desired unit", CantidadBase(kUnidadesConcFinal, -1, 1), Partida("M", 1), Litros("ml", 500), 58.442, 0,
@@ -287,9 +316,24 @@ TEST(Escalado, UmbralesDeMasa)
         const char *unidad;
     };
     const Caso casos[] = {
-        {1500, 1.5, "kg"},   {1000.0001, 1, "kg"},  {1000, 1000, "g"},    {29.221, 29.221, "g"}, {1.23456, 1.235, "g"},
-        {0.9, 0.9, "g"},     {0.8999, 899.9, "mg"}, {0.5, 500, "mg"},     {0.0009, 0.9, "mg"},   {0.0005, 500, "ug"},
-        {8.9e-4, 890, "ug"}, {0, 0, "ug"},          {1e300, 1e297, "kg"}, {1e-12, 0, "ug"},
+        {1500, 1.5, "kg"},
+        {1000.0001, 1, "kg"},
+        {1000, 1000, "g"},
+        {29.221, 29.221, "g"},
+        {1.23456, 1.235, "g"},
+        {0.9, 0.9, "g"},
+        {0.8999, 899.9, "mg"},
+        {0.5, 500, "mg"},
+        {0.0009, 0.9, "mg"},
+        {0.0005, 500, "ug"},
+        {8.9e-4, 890, "ug"},
+        {0, 0, "ug"},
+        {1e300, 1e297, "kg"},
+        {1e-12, 0, "ug"},
+        // Negative masses go to the smallest unit while they fit in it.
+        {-0.5, -500000, "ug"},
+        {-1e305, -1e305, "g"},
+        {-kMaximo, -kMaximo, "g"},
     };
     for (const Caso &c : casos) {
         const Escalado e = EscalarMasa(c.gramos);
@@ -306,8 +350,8 @@ TEST(Escalado, UmbralesDeVolumenDeLiquido)
         const char *unidad;
     };
     const Caso casos[] = {
-        {1500, 1.5, "l"},      {1000.0001, 1, "l"}, {1000, 1000, "ml"},  {0.9, 0.9, "ml"},
-        {0.8999, 899.9, "ul"}, {0.0009, 0.9, "ul"}, {0.0005, 500, "nl"}, {0, 0, "nl"},
+        {1500, 1.5, "l"},    {1000.0001, 1, "l"}, {1000, 1000, "ml"}, {0.9, 0.9, "ml"}, {0.8999, 899.9, "ul"},
+        {0.0009, 0.9, "ul"}, {0.0005, 500, "nl"}, {0, 0, "nl"},       {-2, -2e6, "nl"}, {-1e305, -1e305, "ml"},
     };
     for (const Caso &c : casos) {
         const Escalado e = EscalarVolumenLiquido(c.mililitros);
@@ -324,9 +368,9 @@ TEST(Escalado, UmbralesDeVolumenDePartida)
         const char *unidad;
     };
     const Caso casos[] = {
-        {1e6, 1e6, "l"},      {1000.5, 1000.5, "l"}, {0.9, 0.9, "l"},     {0.8999, 899.9, "ml"},
-        {0.05, 50, "ml"},     {0.0009, 0.9, "ml"},   {0.0005, 500, "ul"}, {9e-7, 0.9, "ul"},
-        {8.99e-7, 899, "nl"}, {5e-7, 500, "nl"},     {0, 0, "nl"},        {kMaximo, kMaximo, "l"},
+        {1e6, 1e6, "l"},     {1000.5, 1000.5, "l"},   {0.9, 0.9, "l"},       {0.8999, 899.9, "ml"}, {0.05, 50, "ml"},
+        {0.0009, 0.9, "ml"}, {0.0005, 500, "ul"},     {9e-7, 0.9, "ul"},     {8.99e-7, 899, "nl"},  {5e-7, 500, "nl"},
+        {0, 0, "nl"},        {kMaximo, kMaximo, "l"}, {-1e300, -1e300, "l"},
     };
     for (const Caso &c : casos) {
         const Escalado e = EscalarVolumenPartida(c.litros);

@@ -79,12 +79,17 @@ TEST(EcuacionCuadratica, CoeficientesExtremos)
         {"b = 0, 4ac overflows", -1e308, 0, 1e308, Dos, 1, -1},
         {"b = 0, -c/a overflows but its root does not", 1e-300, 0, -1e300, Dos, 1e300, -1e300},
         {"b = 0, 4ac underflows to 0 but D < 0", 1e-200, 0, 1e-200, Sin, 0, 0},
+        {"4a overflows, 4ac does not: D < 0", -1.4606256720756317e308, 5.4322311912783781e-312,
+         -9.9261575707946013e-234, Sin, 0, 0},
+        {"4a overflows, 4ac does not: D > 0", -1.4e308, 1, 1e-200, Dos, 0, 0},
         {"b² underflows", 1e-300, 1e-200, 0, Dos, 0, -1e100},
         {"all subnormal", 1e-310, -5e-310, 6e-310, Dos, 3, 2},
         {"a root beyond any double", 1e-300, 1e300, 1, Fuera, 0, 0},
         {"a root beyond any double, a subnormal", 1e-310, 1, 1, Fuera, 0, 0},
         {"a = 0, root beyond any double", 0, 1e-300, 1e300, Fuera, 0, 0},
         {"b = 0, the largest roots", 1, 0, -1.7e308, Dos, 1.30384048104053e154, -1.30384048104053e154},
+        // Scaling b² back into range took a to 0; both roots are ordinary numbers.
+        {"b² overflows, a small a", 6.59e-43, 2.68e154, -5.52e303, Dos, 2.05970149253731e149, -4.06676783004552e196},
     };
     for (const Caso &c : casos)
         Comprobar(c);

@@ -1,5 +1,7 @@
 #include "calculators/formula_empirica.h"
 
+#include "core/numeros.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -62,6 +64,30 @@ TEST(ComposicionPorcentual, SinMasaUtilNoHayFilas)
     const auto grupos = AnalizarFormula("H2O").grupos;
     for (double masa : {0.0, -18.015, kInf, kNaN})
         EXPECT_TRUE(ComposicionPorcentual(grupos, masa).empty()) << masa;
+}
+
+TEST(ComposicionPorcentual, CuentasEnormesDanPorcentajesFinitos)
+{
+    struct Caso {
+        const char *nombre;
+        std::string formula;
+        std::vector<double> porcentajes;
+    };
+    // mass x count x 100 overflows where the share itself does not.
+    const Caso casos[] = {
+        {"one group", "W1" + std::string(305, '0'), {100}},
+        {"two groups, rightmost first", "W1" + std::string(305, '0') + "H", {0, 100}},
+    };
+    for (const Caso &c : casos) {
+        const AnalisisFormula a = AnalizarFormula(c.formula);
+        ASSERT_EQ(a.error, ErrorFormula::Ninguno) << c.nombre;
+        const auto filas = ComposicionPorcentual(a.grupos, Redondear(a.masa, 3));
+        ASSERT_EQ(filas.size(), c.porcentajes.size()) << c.nombre;
+        for (std::size_t n = 0; n < filas.size(); ++n) {
+            EXPECT_TRUE(std::isfinite(filas[n].porcentaje)) << c.nombre << " row " << n;
+            EXPECT_NEAR(filas[n].porcentaje, c.porcentajes[n], 1e-4) << c.nombre << " row " << n;
+        }
+    }
 }
 
 TEST(ComposicionPorcentual, LosGruposHallados_AntesDeUnError)

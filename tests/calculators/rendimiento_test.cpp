@@ -98,6 +98,8 @@ TEST(Rendimiento, PorcentajeYAviso)
         {"shown as 100,01", 100.006, 100, 100.01, true},
         {"more than the theoretical mass", 40, 36.0296, 111.02, true},
         {"huge yield still a number", 1e300, 1, 1e302, true},
+        {"x 100 overflows before the division", 1e307, 20, 5e307, true},
+        {"a negative mass near the top", -1.9662086566054137e307, -131.46871686108165, 1.4955714968170237e307, true},
     };
     for (const Caso &c : casos) {
         const std::optional<double> r = PorcentajeRendimiento(c.masaProducto, c.masaTeorica);

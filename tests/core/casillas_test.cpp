@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 using namespace Calculos;
 
 TEST(Casillas, NombreDeCadaCasilla)
@@ -46,4 +49,44 @@ TEST(Casillas, NumerosDeGrupoJustoEncimaDeSuPrimeraCasilla)
         EXPECT_LE(numero.y + numero.alto, casilla.y) << grupo;
         EXPECT_GT(numero.y + numero.alto, casilla.y - 5) << grupo;
     }
+}
+
+// What a screen reader says for each tile: its element, then its family and
+// its place, the series by their row and column.
+TEST(Casillas, LecturaDeCadaCasilla)
+{
+    struct Caso {
+        int z;
+        const char *nombre;
+        const char *descripcion;
+    };
+    const Caso casos[] = {
+        {1, "Hidrógeno, número atómico 1", "No metal. Grupo 1, periodo 1"},
+        {2, "Helio, número atómico 2", "Gas noble. Grupo 18, periodo 1"},
+        {26, "Hierro, número atómico 26", "Metal de transición. Grupo 8, periodo 4"},
+        {57, "Lantano, número atómico 57", "Lantánido. Lantánidos, columna 1"},
+        {71, "Lutecio, número atómico 71", "Lantánido. Lantánidos, columna 15"},
+        {72, "Hafnio, número atómico 72", "Metal de transición. Grupo 4, periodo 6"},
+        {89, "Actinio, número atómico 89", "Actínido. Actínidos, columna 1"},
+        {103, "Laurencio, número atómico 103", "Actínido. Actínidos, columna 15"},
+        {104, "Rutherfordio, número atómico 104", "Metal de transición. Grupo 4, periodo 7"},
+        {118, "Oganesón, número atómico 118", "Gas noble. Grupo 18, periodo 7"},
+    };
+    for (const Caso &c : casos) {
+        const Elemento &e = TablaElementos[static_cast<std::size_t>(c.z - 1)];
+        EXPECT_EQ(LecturaElemento(e), c.nombre) << c.z;
+        EXPECT_EQ(DescripcionCasilla(e), c.descripcion) << c.z;
+    }
+}
+
+// Every tile has a place of its own: no two are read alike.
+TEST(Casillas, CadaLugarUnaVez)
+{
+    std::set<std::string> lugares;
+    for (const Elemento &e : TablaElementos)
+        EXPECT_TRUE(lugares.insert(LugarCasilla(e)).second) << LugarCasilla(e);
+    std::set<std::string> familias;
+    for (const Elemento &e : TablaElementos)
+        familias.insert(std::string(NombreDeClase(e.clase)));
+    EXPECT_EQ(familias.size(), 10U) << "hydrogen shares its family with the other non-metals";
 }

@@ -31,6 +31,7 @@ public:
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kMaximo = std::numeric_limits<double>::max();
 
 // What C's "%.15G" writes, with the comma, independently of the locale.
 std::string FormatoC(double v)
@@ -108,6 +109,7 @@ TEST(NumeroATexto, FormaDelPrograma)
         {0.0, "0"},
         {-0.0, "0"},
         {-1e-300, "-1E-300"},
+        {kMaximo, "1,79769313486232E+308"},
     };
     for (const auto &[valor, texto] : casos)
         EXPECT_EQ(NumeroATexto(valor), texto) << valor;
@@ -163,12 +165,47 @@ TEST(NumeroATexto, LoEscritoSeLeeIgual)
     }
 }
 
+TEST(NumeroATexto, LosMayoresSeLeenIgual)
+{
+    // 15 digits round the largest doubles up past the largest one: the text
+    // must still read back, and to a double that writes it again.
+    int probados = 0;
+    for (double v = kMaximo; v > 1.797693134862314e308; v = std::nextafter(v, 0.0)) {
+        for (double s : {v, -v}) {
+            const std::string texto = NumeroATexto(s);
+            const auto leido = TextoANumero(texto);
+            ASSERT_TRUE(leido.has_value()) << texto;
+            ASSERT_EQ(NumeroATexto(*leido), texto);
+        }
+        ++probados;
+    }
+    EXPECT_GT(probados, 4);
+}
+
 TEST(TextoANumero, Aceptados)
 {
     const std::pair<const char *, double> casos[] = {
-        {"0", 0},      {"1,", 1},       {",5", 0.5},          {"  2,5 ", 2.5},      {"-1", -1},        {"+1", 1},
-        {"1E3", 1000}, {"1e-3", 0.001}, {"1,5E+2", 150},      {"-273,15", -273.15}, {"007", 7},        {"1E-400", 0},
-        {"\t3\t", 3},  {"-0", 0},       {"18,0148", 18.0148}, {"1,5E-05", 1.5e-5},  {"1E+308", 1e308},
+        {"0", 0},
+        {"1,", 1},
+        {",5", 0.5},
+        {"  2,5 ", 2.5},
+        {"-1", -1},
+        {"+1", 1},
+        {"1E3", 1000},
+        {"1e-3", 0.001},
+        {"1,5E+2", 150},
+        {"-273,15", -273.15},
+        {"007", 7},
+        {"1E-400", 0},
+        {"\t3\t", 3},
+        {"-0", 0},
+        {"18,0148", 18.0148},
+        {"1,5E-05", 1.5e-5},
+        {"1E+308", 1e308},
+        // The largest double's own text lies just past it, and reads as it.
+        {"1,79769313486232E+308", kMaximo},
+        {"-1,79769313486232E+308", -kMaximo},
+        {"1,7976931348623157E+308", kMaximo},
     };
     for (const auto &[texto, valor] : casos) {
         const auto v = TextoANumero(texto);
@@ -191,6 +228,8 @@ TEST(TextoANumero, Rechazados)
         " ",
         "1E400",
         "-1E400",
+        "1,79769313486233E+308",
+        "-1,8E+308",
         "E5",
         "1E",
         "1E+",

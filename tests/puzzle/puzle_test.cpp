@@ -179,6 +179,31 @@ TEST(Tableros, NombresDeLasCeldas)
     }
 }
 
+// A cell is read by its place and by what it shows: never its element
+// before it is placed. The reduced board has La and Ac in group 3.
+TEST(Tableros, LecturaDeLasCeldas)
+{
+    struct Caso {
+        Tablero tablero;
+        int z;
+        MuestraCelda muestra;
+        const char *lectura;
+    };
+    const Caso casos[] = {
+        {Tablero::Completo, 26, MuestraCelda::Nada, "Grupo 8, periodo 4"},
+        {Tablero::Completo, 26, MuestraCelda::Numero, "Grupo 8, periodo 4, número atómico 26"},
+        {Tablero::Completo, 26, MuestraCelda::Elemento, "Grupo 8, periodo 4, Hierro"},
+        {Tablero::Completo, 57, MuestraCelda::Nada, "Lantánidos, columna 1"},
+        {Tablero::Completo, 89, MuestraCelda::Elemento, "Actínidos, columna 1, Actinio"},
+        {Tablero::Reducido, 57, MuestraCelda::Nada, "Grupo 3, periodo 6"},
+        {Tablero::Reducido, 89, MuestraCelda::Numero, "Grupo 3, periodo 7, número atómico 89"},
+        {Tablero::Reducido, 1, MuestraCelda::Elemento, "Grupo 1, periodo 1, Hidrógeno"},
+        {Tablero::Reducido, 72, MuestraCelda::Nada, "Grupo 4, periodo 6"},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(LecturaCelda(c.tablero, c.z, c.muestra), c.lectura) << c.z;
+}
+
 TEST(Partida, CompletaPideCadaElementoUnaVez)
 {
     Partida p(Tablero::Completo, AzarConSemilla(11));

@@ -65,9 +65,9 @@ double Valor(int fuente, int, double x)
 const Calculos::Conversor kPrueba{Plan, Valor};
 
 constexpr CajaConversion kCajas[] = {
-    {"A", 0, 0, Calculos::TipoFiltro::Decimal, 0},
-    {"B", 0, 40, Calculos::TipoFiltro::Decimal, 0},
-    {"C", 0, 80, Calculos::TipoFiltro::DecimalConSigno, 1},
+    {"A", "Caja A", 0, 0, Calculos::TipoFiltro::Decimal, 0},
+    {"B", "Caja B", 0, 40, Calculos::TipoFiltro::Decimal, 0},
+    {"C", "Caja C", 0, 80, Calculos::TipoFiltro::DecimalConSigno, 1},
 };
 
 struct ConGrupo : Propia<QWidget>, Manejo {

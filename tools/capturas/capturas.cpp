@@ -5,31 +5,14 @@
 // density (QT_SCALE_FACTOR), every picture at that density.
 
 #include "shell/Ventanas.h"
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
-#include "widgets/Procesador.h"
+#include "tools/comun/Captura.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QPixmap>
 #include <QWidget>
 
 #include <cstdio>
 #include <memory>
-
-namespace {
-
-// Lets timers run for a moment, so that animations show a frame.
-void Esperar(int ms)
-{
-    QElapsedTimer reloj;
-    reloj.start();
-    while (reloj.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -37,14 +20,7 @@ int main(int argc, char *argv[])
     if (argc > 2)
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
-    LimpiarRegistrosVectoriales();
-    QApplication::setApplicationName(QStringLiteral("Orvella"));
-    QApplication::setOrganizationName(QStringLiteral("Orvella"));
-
-    // The same game dealt and the same day every time, so the pictures change
-    // only when a window does.
-    InstalarManejadorSemilla([] { return 1U; });
-    InstalarHoy([] { return QDate(2026, 12, 8); });
+    PrepararProgramaFijo();
 
     const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(carpeta.path())) {
@@ -56,14 +32,8 @@ int main(int argc, char *argv[])
         std::unique_ptr<QWidget> ventana(ficha.crear());
         ventana->show();
         Esperar(250);
-        const qreal escala = ventana->devicePixelRatioF();
-        QImage imagen(ventana->size() * escala, QImage::Format_ARGB32_Premultiplied);
-        imagen.setDevicePixelRatio(escala);
-        imagen.fill(Qt::transparent);
-        // A shaped window shows only what its mask lets through.
-        ventana->render(&imagen, QPoint(), ventana->mask().isEmpty() ? QRegion() : ventana->mask());
         const QString ruta = carpeta.filePath(ficha.Clase() + QStringLiteral(".png"));
-        if (imagen.save(ruta)) {
+        if (GuardarCaptura(ventana.get(), ruta)) {
             std::printf("%s\n", qPrintable(ruta));
         } else {
             std::fprintf(stderr, "orvella_capturas: cannot write %s\n", qPrintable(ruta));

@@ -1,0 +1,38 @@
+#include "tools/comun/Captura.h"
+
+#include "widgets/Azar.h"
+#include "widgets/Fecha.h"
+#include "widgets/Procesador.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+void PrepararProgramaFijo()
+{
+    LimpiarRegistrosVectoriales();
+    QApplication::setApplicationName(QStringLiteral("Orvella"));
+    QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    InstalarManejadorSemilla([] { return 1U; });
+    InstalarHoy([] { return QDate(2026, 12, 8); });
+}
+
+void Esperar(int ms)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    while (reloj.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool GuardarCaptura(QWidget *ventana, const QString &ruta)
+{
+    const qreal escala = ventana->devicePixelRatioF();
+    QImage imagen(ventana->size() * escala, QImage::Format_ARGB32_Premultiplied);
+    imagen.setDevicePixelRatio(escala);
+    imagen.fill(Qt::transparent);
+    ventana->render(&imagen, QPoint(), ventana->mask().isEmpty() ? QRegion() : ventana->mask());
+    return imagen.save(ruta);
+}
