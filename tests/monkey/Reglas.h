@@ -57,6 +57,14 @@ struct Evento {
     {
         return control == boton && (EsClic() || (tipo == Tipo::Tecla && tecla == Qt::Key_Space));
     }
+    // A tile or a cell pressed: clicked, or Enter or Space, bare, while it
+    // has the focus.
+    bool PulsaEtiqueta(const QString &etiqueta) const
+    {
+        const bool teclado = tipo == Tipo::Tecla && (modificadores & ~Qt::KeypadModifier) == Qt::NoModifier &&
+                            (tecla == Qt::Key_Space || tecla == Qt::Key_Return || tecla == Qt::Key_Enter);
+        return control == etiqueta && (EsClic() || teclado);
+    }
     // Keys, a paste or a value typed in the named control.
     bool TecleoEn(const QString &nombre) const
     {

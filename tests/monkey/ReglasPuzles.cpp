@@ -145,7 +145,7 @@ private:
             Exigir(m == kFallo || m == kMejorada, "the puzzle says only its own messages", m);
 
         const QString pedido = TextoDe(Control("Label1"));
-        const bool enCelda = e.EsClic() && m_celdas.contains(e.control);
+        const bool enCelda = m_celdas.contains(e.control) && e.PulsaEtiqueta(e.control);
         const bool fallo = enCelda && !m_terminadaAntes && m_celdas.value(e.control) != m_pedido;
         const bool acierto = enCelda && !m_terminadaAntes && !fallo;
         Exigir(e.mensajes.count(kFallo) == (fallo ? 1 : 0), "a miss, and only a miss, says so once",

@@ -72,7 +72,7 @@ public:
 
     void Despues(const Evento &e) override
     {
-        if (e.EsClic() && m_casillas.contains(e.control))
+        if (m_casillas.contains(e.control) && e.PulsaEtiqueta(e.control))
             m_ultimo = m_casillas.value(e.control).elemento;
         for (const Casilla &c : m_casillas)
             Exigir(c.etiqueta->frameShape() == QFrame::Box, "a tile let go has its border", c.etiqueta->objectName());
