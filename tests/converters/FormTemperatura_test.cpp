@@ -1,5 +1,6 @@
 #include "converters/FormTemperatura.h"
 #include "tests/support/Ventana.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -242,6 +243,8 @@ TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)
         {"TextC", "1E308", "1E308||1E+308"}, // 1,8 x 1E308 does not fit
         {"TextK", "1E308", "1E+308||1E308"}, {"TextF", "1E308", "5,55555555555556E+307|1E308|5,55555555555556E+307"},
         {"TextC", "1E400", "1E400||"},       {"TextC", "-1E308", "-273,15|-459,67|0"},
+        // The largest double: what is written of it still reads as a number.
+        {"TextK", "1,7976931348623157E308", "1,79769313486232E+308||1,7976931348623157E308"},
     };
     for (const Caso &c : casos) {
         QApplication::clipboard()->setText(QString::fromLatin1(c.pegado));
@@ -251,6 +254,11 @@ TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)
         QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(t.cfk(), QString::fromUtf8(c.cfk)) << c.caja << " " << c.pegado;
         for (const char *nombre : {"TextC", "TextF", "TextK"}) {
+            // What the window wrote, beside what was pasted.
+            const QString escrito = t.caja(nombre)->text();
+            if (std::string_view(nombre) != c.caja) {
+                EXPECT_TRUE(escrito.isEmpty() || EsTextoNumerico(escrito)) << nombre << " " << escrito.toStdString();
+            }
             EXPECT_FALSE(t.caja(nombre)->text().contains(QStringLiteral("inf"), Qt::CaseInsensitive));
             EXPECT_FALSE(t.caja(nombre)->text().contains(QStringLiteral("nan"), Qt::CaseInsensitive));
         }
