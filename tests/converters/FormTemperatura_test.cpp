@@ -241,8 +241,10 @@ TEST(FormTemperatura, LoQueNoCabeEnUnDoubleNoSeMuestra)
     };
     const Caso casos[] = {
         {"TextC", "1E308", "1E308||1E+308"}, // 1,8 x 1E308 does not fit
-        {"TextK", "1E308", "1E+308||1E308"}, {"TextF", "1E308", "5,55555555555556E+307|1E308|5,55555555555556E+307"},
-        {"TextC", "1E400", "1E400||"},       {"TextC", "-1E308", "-273,15|-459,67|0"},
+        {"TextK", "1E308", "1E+308||1E308"},
+        {"TextF", "1E308", "5,55555555555556E+307|1E308|5,55555555555556E+307"},
+        {"TextC", "1E400", "1E400||"},
+        {"TextC", "-1E308", "-273,15|-459,67|0"},
         // The largest double: what is written of it still reads as a number.
         {"TextK", "1,7976931348623157E308", "1,79769313486232E+308||1,7976931348623157E308"},
     };

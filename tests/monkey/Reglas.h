@@ -62,7 +62,7 @@ struct Evento {
     bool PulsaEtiqueta(const QString &etiqueta) const
     {
         const bool teclado = tipo == Tipo::Tecla && (modificadores & ~Qt::KeypadModifier) == Qt::NoModifier &&
-                            (tecla == Qt::Key_Space || tecla == Qt::Key_Return || tecla == Qt::Key_Enter);
+                             (tecla == Qt::Key_Space || tecla == Qt::Key_Return || tecla == Qt::Key_Enter);
         return control == etiqueta && (EsClic() || teclado);
     }
     // Keys, a paste or a value typed in the named control.
