@@ -5,12 +5,14 @@
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -190,6 +192,34 @@ public:
     }
 };
 
+class VentanaQueSeCierra : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VentanaQueSeCierra(QWidget *parent = nullptr) : QWidget(parent, Qt::Window)
+    {
+        setObjectName(QStringLiteral("VentanaQueSeCierra"));
+        auto *boton = Crear<QPushButton>(this, QStringLiteral("Salir"), {0, 0, 200, 200});
+        connect(boton, &QPushButton::clicked, this, &QWidget::close);
+    }
+};
+
+// A clock that counts its ticks on screen, every millisecond.
+class VentanaConReloj : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit VentanaConReloj(QWidget *parent = nullptr) : QWidget(parent, Qt::Window)
+    {
+        setObjectName(QStringLiteral("VentanaConReloj"));
+        auto *cuenta = CrearEtiqueta(this, QStringLiteral("Cuenta"), QStringLiteral("0"), {10, 10, 80, 30});
+        auto *reloj = Crear<QTimer>(this, QStringLiteral("Timer1"));
+        connect(reloj, &QTimer::timeout, cuenta,
+                [cuenta] { cuenta->setText(QString::number(cuenta->text().toInt() + 1)); });
+        reloj->start(1);
+    }
+};
+
 namespace {
 
 class SinReglas : public Reglas {
@@ -269,6 +299,58 @@ TEST(Mono, VeLasCajasQueNoPasanPorElPrograma)
     ASSERT_FALSE(fallos.isEmpty());
     EXPECT_TRUE(fallos.front().contains(QLatin1String("messages go through the program's seam, never a real box")))
         << fallos.front().toStdString();
+}
+
+TEST(Mono, LoQueEscribeElUsuarioEsCosaSuya)
+{
+    // Pasting "inf", "NaN" or "-0" into a box is no fault of the program's.
+    SinReglas reglas;
+    EXPECT_EQ(Fallos(Ficha<VentanaConCaja2>(), reglas, Corta()), QStringList());
+}
+
+TEST(Mono, UnaVentanaQueSeCierraSolaEsUnHallazgo)
+{
+    SinReglas reglas;
+    const QStringList fallos = Fallos(Ficha<VentanaQueSeCierra>(), reglas, Corta());
+    ASSERT_FALSE(fallos.isEmpty());
+    EXPECT_TRUE(fallos.front().contains(QLatin1String("the window stays open until the user closes it")))
+        << fallos.front().toStdString();
+}
+
+// The window's own timers tick only when the stream fires them, never by
+// the clock, so that a run is the same on any machine.
+class Latidos : public Reglas {
+public:
+    // Time enough for the clock to tick by itself, were it let.
+    void Antes(const Evento &) override
+    {
+        QElapsedTimer espera;
+        espera.start();
+        while (espera.elapsed() < 3)
+            QCoreApplication::processEvents();
+    }
+    void Despues(const Evento &e) override
+    {
+        if (e.tipo == Evento::Tipo::Tic)
+            ++tics;
+        Exigir(TextoDe(Control("Cuenta")) == QString::number(tics), "the clock counts the ticks fired",
+               TextoDe(Control("Cuenta")));
+    }
+    void Abierta(QWidget *ventana) override
+    {
+        Reglas::Abierta(ventana);
+        tics = 0;
+    }
+    int tics = 0;
+};
+
+TEST(Mono, LosRelojesSoloLatenCuandoElMonoLosDispara)
+{
+    Latidos reglas;
+    OpcionesMono o = Corta();
+    o.eventos = 100;
+    EXPECT_EQ(Fallos(Ficha<VentanaConReloj>(), reglas, o), QStringList());
+    EXPECT_GT(reglas.comprobaciones, 90);
 }
 
 TEST(Mono, LaMismaSemillaDaLosMismosEventos)
