@@ -9,8 +9,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <future>
 #include <numbers>
 #include <random>
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -51,7 +53,45 @@ QImage Lienzo(int ancho, int alto, qreal escala, QImage::Format formato)
 
 } // namespace
 
+namespace {
+
+struct OndasAdelantadas {
+    qreal escala = 0;
+    std::future<QImage> imagen;
+};
+
+OndasAdelantadas &Adelantadas()
+{
+    static OndasAdelantadas adelantadas;
+    return adelantadas;
+}
+
+QImage CalcularOndas(qreal escala);
+
+} // namespace
+
+void AdelantarOndas(qreal escala)
+{
+    OndasAdelantadas &a = Adelantadas();
+    try {
+        a.imagen = std::async(std::launch::async, CalcularOndas, escala);
+        a.escala = escala;
+    } catch (const std::system_error &) {
+        // No thread to spare: the splash draws them itself.
+    }
+}
+
 QImage DibujarOndas(qreal escala)
+{
+    OndasAdelantadas &a = Adelantadas();
+    if (a.imagen.valid() && a.escala == escala)
+        return a.imagen.get();
+    return CalcularOndas(escala);
+}
+
+namespace {
+
+QImage CalcularOndas(qreal escala)
 {
     LimpiarRegistrosVectoriales();
     QImage imagen = Lienzo(425, 319, escala, QImage::Format_RGB32);
@@ -86,37 +126,48 @@ QImage DibujarOndas(qreal escala)
         }
     }
 
-    std::vector<double> altura(static_cast<std::size_t>(kAncho * kAlto));
+    // The water's height at every device pixel, with a border one pixel
+    // wide that repeats the edge, so that the slope needs no bounds checks.
+    const int ancho = kAncho + 2;
+    std::vector<float> altura(static_cast<std::size_t>(ancho * (kAlto + 2)));
+    const auto en = [&](int x, int y) -> float & { return altura[static_cast<std::size_t>((y + 1) * ancho + x + 1)]; };
+    const auto paso = static_cast<float>(1.0 / escala);
     for (int y = 0; y < kAlto; ++y) {
         for (int x = 0; x < kAncho; ++x) {
-            double h = 0.0;
+            float h = 0.0F;
             for (std::size_t i = 0; i < kFocos.size(); ++i) {
-                const double dx = x / escala - kFocos[i].x;
-                const double dy = y / escala - kFocos[i].y;
-                const double lugar = std::sqrt(dx * dx + dy * dy) / kPaso;
+                const float dx = static_cast<float>(x) * paso - static_cast<float>(kFocos[i].x);
+                const float dy = static_cast<float>(y) * paso - static_cast<float>(kFocos[i].y);
+                const float lugar = std::sqrt(dx * dx + dy * dy) * static_cast<float>(1.0 / kPaso);
                 const auto n = static_cast<std::size_t>(lugar);
-                const double t = lugar - static_cast<double>(n);
+                const float t = lugar - static_cast<float>(n);
                 h += perfiles[i][n] + t * (perfiles[i][n + 1] - perfiles[i][n]);
             }
-            altura[static_cast<std::size_t>(y * kAncho + x)] = h;
+            en(x, y) = h;
         }
+        en(-1, y) = en(0, y);
+        en(kAncho, y) = en(kAncho - 1, y);
     }
+    std::copy_n(&en(-1, 0), ancho, &en(-1, -1));
+    std::copy_n(&en(-1, kAlto - 1), ancho, &en(-1, kAlto));
 
+    // The colour of each amount of light, from deep water to the sky's
+    // reflection, worked out once.
     const std::array<double, 3> hondo{8, 34, 78};
     const std::array<double, 3> claro{90, 170, 215};
+    constexpr int kTonos = 1024;
+    std::array<QRgb, kTonos + 1> tonos{};
+    for (int n = 0; n <= kTonos; ++n)
+        tonos[static_cast<std::size_t>(n)] = Mezcla(hondo, claro, static_cast<double>(n) / kTonos);
+
     for (int y = 0; y < kAlto; ++y) {
         auto *fila = reinterpret_cast<QRgb *>(imagen.scanLine(y));
+        const double cielo = 0.35 + 0.25 * (1.0 - static_cast<double>(y) / kAlto);
         for (int x = 0; x < kAncho; ++x) {
-            const auto en = [&](int xx, int yy) {
-                xx = std::clamp(xx, 0, kAncho - 1);
-                yy = std::clamp(yy, 0, kAlto - 1);
-                return altura[static_cast<std::size_t>(yy * kAncho + xx)];
-            };
             // Light from the upper left falls on the slope of the water.
             const double pendiente = escala * ((en(x - 1, y) - en(x + 1, y)) + (en(x, y - 1) - en(x, y + 1)));
-            const double cielo = 0.35 + 0.25 * (1.0 - static_cast<double>(y) / kAlto);
             const double luz = std::clamp(cielo + 1.6 * pendiente, 0.0, 1.0);
-            QRgb c = Mezcla(hondo, claro, luz);
+            QRgb c = tonos[static_cast<std::size_t>(luz * kTonos + 0.5)];
             if (pendiente > 0.18) {
                 const double brillo = std::min(1.0, (pendiente - 0.18) * 5.0);
                 c = qRgb(Canal(qRed(c) + 150 * brillo), Canal(qGreen(c) + 140 * brillo),
@@ -127,6 +178,8 @@ QImage DibujarOndas(qreal escala)
     }
     return imagen;
 }
+
+} // namespace
 
 QImage DibujarGalaxia(qreal escala)
 {

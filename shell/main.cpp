@@ -1,3 +1,4 @@
+#include "shell/Dibujos.h"
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
 #include "widgets/Estilo.h"
@@ -9,6 +10,19 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// The density Qt is asked for before it can say (QT_SCALE_FACTOR); 1 when
+// unknown, which the splash checks once Qt has started.
+qreal DensidadPedida()
+{
+    bool valida = false;
+    const qreal escala = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&valida);
+    return valida && escala > 0 ? escala : 1.0;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Without a display, or with one that does not answer, Qt would abort
@@ -18,6 +32,8 @@ int main(int argc, char *argv[])
         std::fwrite(kSinPantalla.data(), 1, kSinPantalla.size(), stderr);
         return EXIT_FAILURE;
     }
+    // The splash's picture is drawn while Qt starts.
+    AdelantarOndas(DensidadPedida());
     QApplication app(argc, argv);
     pantalla.soltar();
     LimpiarRegistrosVectoriales();
