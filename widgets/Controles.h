@@ -36,6 +36,11 @@ QFont Fuente(const QString &familia, qreal puntos, bool negrita = false);
 // through.
 void Colorear(QWidget *control, const QColor &fondo, const QColor &texto);
 
+// What a control shows: the text of a box, label, list or button, the date
+// of a date picker, the title of a frame, the plain text of a rich-text box,
+// the lines of a list box joined by commas. Empty for anything else.
+QString TextoDe(const QWidget *control);
+
 // The first step of a window's load: its name (that of its class), its
 // caption, its letter and its fixed size.
 void PrepararVentana(QWidget *ventana, const QString &titulo, const QFont &letra, QSize tamano);

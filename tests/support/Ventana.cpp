@@ -1,6 +1,7 @@
 #include "tests/support/Ventana.h"
 
 #include "shell/Ventanas.h"
+#include "widgets/Controles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -83,23 +84,6 @@ void Manejo::clic(const QString &nombre)
 QString Manejo::texto(const QString &nombre) const
 {
     return TextoDe(control(nombre));
-}
-
-QString TextoDe(const QWidget *c)
-{
-    if (const auto *caja = qobject_cast<const QLineEdit *>(c))
-        return caja->text();
-    if (const auto *etiqueta = qobject_cast<const QLabel *>(c))
-        return etiqueta->text();
-    if (const auto *rico = qobject_cast<const QTextEdit *>(c))
-        return rico->toPlainText();
-    if (const auto *lista = qobject_cast<const QComboBox *>(c))
-        return lista->currentText();
-    if (const auto *boton = qobject_cast<const QAbstractButton *>(c))
-        return boton->text();
-    if (const auto *marco = qobject_cast<const QGroupBox *>(c))
-        return marco->title();
-    return {};
 }
 
 QString Manejo::textos(std::initializer_list<const char *> nombres) const

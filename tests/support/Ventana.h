@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/support/RegistroMensajes.h"
+#include "widgets/Controles.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,10 +35,6 @@ QList<QWidget *> Abiertas(const QString &clase);
 
 // Fires a timer's tick now instead of waiting for it.
 void Disparar(QTimer *reloj);
-
-// What a control shows: the text of a box, label, list or button, the
-// title of a frame, the plain text of a rich-text box.
-QString TextoDe(const QWidget *control);
 
 // Drives a window as the user does: finds its controls by name, types into
 // them key by key, clicks them and reads what they show. Every message the

@@ -12,6 +12,7 @@
 #include "shell/Ventanas.h"
 #include "tools/comun/Captura.h"
 #include "widgets/Ajustes.h"
+#include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
 #include "widgets/Sonido.h"
 
@@ -138,31 +139,7 @@ public:
     }
 
     // What a control shows.
-    QString texto(const QString &nombre) const
-    {
-        const QWidget *c = control(nombre);
-        if (const auto *caja = qobject_cast<const QLineEdit *>(c))
-            return caja->text();
-        if (const auto *etiqueta = qobject_cast<const QLabel *>(c))
-            return etiqueta->text();
-        if (const auto *rico = qobject_cast<const QTextEdit *>(c))
-            return rico->toPlainText();
-        if (const auto *lista = qobject_cast<const QComboBox *>(c))
-            return lista->currentText();
-        if (const auto *fecha = qobject_cast<const QDateEdit *>(c))
-            return fecha->text();
-        if (const auto *boton = qobject_cast<const QAbstractButton *>(c))
-            return boton->text();
-        if (const auto *marco = qobject_cast<const QGroupBox *>(c))
-            return marco->title();
-        if (const auto *lineas = qobject_cast<const QListWidget *>(c)) {
-            QStringList todas;
-            for (int i = 0; i < lineas->count(); ++i)
-                todas << lineas->item(i)->text();
-            return todas.join(u',');
-        }
-        return {};
-    }
+    QString texto(const QString &nombre) const { return TextoDe(control(nombre)); }
 
     // "Name=text" for each control, the hidden ones left out.
     void imprimir(std::initializer_list<const char *> nombres) const
