@@ -1,5 +1,7 @@
 #include "shell/Dibujos.h"
 
+#include "core/series.h"
+
 #include "widgets/Procesador.h"
 
 #include <QPainter>
@@ -102,7 +104,7 @@ QImage CalcularOndas(qreal escala)
         double x, y, k, fase, amplitud, alcance;
     };
     // Two drops that fell a moment apart, the older one wider and weaker.
-    constexpr std::array<Foco, 2> kFocos{{
+    static constexpr std::array<Foco, 2> kFocos{{
         {160.0, 150.0, 0.22, 0.0, 1.0, 170.0},
         {330.0, 95.0, 0.30, 1.3, 0.55, 90.0},
     }};
@@ -111,18 +113,36 @@ QImage CalcularOndas(qreal escala)
     // worked out once every eighth of a pixel and read from that table for
     // each pixel, instead of a sine and an exponential per pixel.
     constexpr double kPaso = 0.125;
-    const double radioMaximo = std::hypot(425.0, 319.0) + 1.0;
+    constexpr double radioMaximo = 532.5; // the diagonal, 531.4, and a pixel
     const auto puntos = static_cast<std::size_t>(radioMaximo / kPaso) + 2;
+    // From one step to the next the sine turns by a fixed angle and the
+    // fading shrinks by a fixed factor, so the table is built by rotating and
+    // scaling, from constants the compiler works out: no call into libm.
+    struct Giro {
+        double seno0, coseno0, seno, coseno, mengua;
+    };
+    constexpr auto kGiros = [] {
+        std::array<Giro, kFocos.size()> g{};
+        for (std::size_t i = 0; i < kFocos.size(); ++i) {
+            const Foco &f = kFocos[i];
+            g[i] = {Calculos::Seno(-f.fase), Calculos::Coseno(-f.fase), Calculos::Seno(f.k * kPaso),
+                    Calculos::Coseno(f.k * kPaso), Calculos::Exp(-kPaso / f.alcance)};
+        }
+        return g;
+    }();
     std::array<std::vector<float>, kFocos.size()> perfiles;
     for (std::size_t i = 0; i < kFocos.size(); ++i) {
-        const Foco &f = kFocos[i];
+        const Giro &g = kGiros[i];
+        double seno = g.seno0;
+        double coseno = g.coseno0;
+        double fuerza = kFocos[i].amplitud;
         perfiles[i].resize(puntos);
-        for (std::size_t n = 0; n < puntos; ++n) {
-            // Single precision is plenty for a picture.
-            const auto r = static_cast<float>(static_cast<double>(n) * kPaso);
-            perfiles[i][n] =
-                static_cast<float>(f.amplitud * std::sin(static_cast<float>(f.k) * r - static_cast<float>(f.fase)) *
-                                   std::exp(-r / static_cast<float>(f.alcance)));
+        for (float &altura : perfiles[i]) {
+            altura = static_cast<float>(fuerza * seno);
+            const double siguiente = seno * g.coseno + coseno * g.seno;
+            coseno = coseno * g.coseno - seno * g.seno;
+            seno = siguiente;
+            fuerza *= g.mengua;
         }
     }
 
