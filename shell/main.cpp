@@ -6,6 +6,7 @@
 #include "widgets/Procesador.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,9 +41,11 @@ int main(int argc, char *argv[])
     InstalarEstilo();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
-    QApplication::setWindowIcon(IconoAplicacion());
 
     // The splash is the only start-up window; it opens the periodic table.
     AbrirVentana(QStringLiteral("FormPresentacion"));
+    // The icon is drawn once the splash is on its way (a frameless splash
+    // shows none); every window has it from then on.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(IconoAplicacion()); });
     return app.exec();
 }

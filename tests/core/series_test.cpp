@@ -27,8 +27,8 @@ TEST(Series, SenoYCosenoComoLibm)
 {
     // The angles the pictures ask for: small steps, a phase, the electrons'
     // thirtieths of a turn, several turns and negative angles.
-    for (double x : {1e-9, 0.0275, 0.0375, 0.5, 1.0, 1.3, -1.3, kPi / 3, 2 * kPi / 3, kPi / 2, kPi - 1e-3, kPi,
-                     3.5, 2 * kPi * 29 / 30, 7.0, 9.8, -9.8, 20.0}) {
+    for (double x : {1e-9, 0.0275, 0.0375, 0.5, 1.0, 1.3, -1.3, kPi / 3, 2 * kPi / 3, kPi / 2, kPi - 1e-3, kPi, 3.5,
+                     2 * kPi * 29 / 30, 7.0, 9.8, -9.8, 20.0}) {
         SCOPED_TRACE(x);
         Cerca(Seno(x), std::sin(x), x);
         Cerca(Coseno(x), std::cos(x), x);
