@@ -14,8 +14,7 @@ constexpr int kProfundidadMaxima = 64;
 // Subscript digits ₀-₉ are U+2080..U+2089: E2 82 80..89.
 int DigitoSubindice(std::string_view t, std::size_t i)
 {
-    if (t.size() - i >= 3 && static_cast<unsigned char>(t[i]) == 0xE2 &&
-        static_cast<unsigned char>(t[i + 1]) == 0x82) {
+    if (t.size() - i >= 3 && static_cast<unsigned char>(t[i]) == 0xE2 && static_cast<unsigned char>(t[i + 1]) == 0x82) {
         const auto c = static_cast<unsigned char>(t[i + 2]);
         if (c >= 0x80 && c <= 0x89)
             return c - 0x80;
@@ -27,8 +26,14 @@ int DigitoSubindice(std::string_view t, std::size_t i)
 constexpr std::array<std::string_view, 10> kSuperindices = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
 constexpr std::array<std::string_view, 10> kSubindices = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
 
-bool Sumar(long long a, long long b, long long &r) { return !__builtin_add_overflow(a, b, &r); }
-bool Multiplicar(long long a, long long b, long long &r) { return !__builtin_mul_overflow(a, b, &r); }
+bool Sumar(long long a, long long b, long long &r)
+{
+    return !__builtin_add_overflow(a, b, &r);
+}
+bool Multiplicar(long long a, long long b, long long &r)
+{
+    return !__builtin_mul_overflow(a, b, &r);
+}
 
 class Lector {
 public:
@@ -131,7 +136,10 @@ private:
     std::size_t m_i = 0;
 };
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsBlanco(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Recortar(std::string_view t)
 {
@@ -156,7 +164,8 @@ std::optional<int> LeerCarga(std::string_view t, bool superindice)
 {
     int signo = 0;
     auto tomarSigno = [&](bool alFinal) {
-        for (auto [texto, valor] : {std::pair<std::string_view, int>{"+", 1}, {"-", -1}, {"−", -1}, {"⁺", 1}, {"⁻", -1}})
+        for (auto [texto, valor] :
+             {std::pair<std::string_view, int>{"+", 1}, {"-", -1}, {"−", -1}, {"⁺", 1}, {"⁻", -1}})
             if (alFinal ? QuitarFinal(t, texto) : t.substr(0, texto.size()) == texto) {
                 if (!alFinal)
                     t.remove_prefix(texto.size());
