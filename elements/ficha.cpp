@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/numeros.h"
+#include "core/valencias.h"
 
 namespace Calculos {
 
@@ -371,6 +372,11 @@ Ficha FichaDe(int z, std::span<const int> valencias)
     f.oxidacion = TextoOxidacion(valencias);
     f.isotopos = LineasIsotopos(z);
     return f;
+}
+
+Ficha FichaDe(int z)
+{
+    return FichaDe(z, Valencias(z));
 }
 
 std::string TextoEnLista(int z)

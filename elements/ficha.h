@@ -63,6 +63,8 @@ struct Ficha {
 // Every label of the card of element z (1..118); for any other z, every
 // label reads "Desconocido".
 Ficha FichaDe(int z, std::span<const int> valencias);
+// With the oxidation numbers of core/valencias.h.
+Ficha FichaDe(int z);
 
 // "26 Fe Hierro", as the element list shows it.
 std::string TextoEnLista(int z);

@@ -92,8 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Veinte, FichaDeElemento, testing::ValuesIn(kFichas),
 
 TEST(Ficha, ElHierroComoLoMuestraLaFicha)
 {
-    const int valencias[] = {2, 3};
-    const Ficha f = FichaDe(26, valencias);
+    const Ficha f = FichaDe(26);
     EXPECT_EQ(f.simbolo, "Fe");
     EXPECT_EQ(f.nombre, "Hierro");
     EXPECT_EQ(f.numero, "26");
