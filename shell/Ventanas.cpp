@@ -8,6 +8,8 @@
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
+#include "elements/FormFicha.h"
+#include "elements/FormPropiedades.h"
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/FormPuzle.h"
 #include "puzzle/FormPuzle2.h"
@@ -37,6 +39,8 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormEnergia>("Energia"),
     Ficha<FormPuzle>("Tabla_completa"),
     Ficha<FormPuzle2>("Tabla_reducida"),
+    Ficha<FormFicha>("FichaElemento"),
+    Ficha<FormPropiedades>("PropiedadesPeriodicas"),
     Ficha<FormFinTabla>(),
 };
 

@@ -4,6 +4,7 @@
 #include "core/numeros.h"
 #include "widgets/Accesible.h"
 #include "widgets/Controles.h"
+#include "widgets/ElementoElegido.h"
 #include "widgets/IconoAplicacion.h"
 
 #include <QEvent>
@@ -32,7 +33,7 @@ struct EntradaMenu {
 // The menu in display order; an entry opens a submenu when the next one is a
 // level deeper. A leaf entry opens the window of the list that names it and
 // is disabled when none does; "Cerrar" ends the program.
-constexpr std::array<EntradaMenu, 15> kMenu{{
+constexpr std::array<EntradaMenu, 18> kMenu{{
     {1, "Calculos", "Cálculos"},
     {2, "CalculadoraMolar", "Calculadora molar"},
     {2, "Disoluciones", "Disoluciones"},
@@ -46,6 +47,9 @@ constexpr std::array<EntradaMenu, 15> kMenu{{
     {1, "Puzle", "Jugar"},
     {2, "Tabla_completa", "Tabla completa"},
     {2, "Tabla_reducida", "Tabla reducida"},
+    {1, "Elementos", "Elementos"},
+    {2, "FichaElemento", "Ficha del elemento"},
+    {2, "PropiedadesPeriodicas", "Propiedades periódicas"},
     {1, "Acercade", "Acerca de ..."},
     {1, "Cerrar", "Cerrar"},
 }};
@@ -110,6 +114,8 @@ FormPrincipal::FormPrincipal(std::span<const FichaVentana> ventanas, QWidget *pa
     crearControles();
     crearMenu();
     conectar(ventanas);
+    // The panel starts on hydrogen; the element card follows it.
+    ElementoElegido::Aviso().Elegir(1);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -304,4 +310,5 @@ void FormPrincipal::Casilla_MouseUp(QLabel *casilla)
     ui.Label2->setText(Texto(e.nombre));
     ui.Label3->setText(QString::fromStdString(Calculos::NumeroATexto(e.z)));
     ui.Label4->setText(Texto(e.masaVisible));
+    ElementoElegido::Aviso().Elegir(e.z);
 }
