@@ -6,7 +6,6 @@
 #include "widgets/ElementoElegido.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,10 +73,9 @@ void FormFicha::crearControles()
     ui.ComboElemento->setMaxVisibleItems(20);
     for (int z = 1; z <= Calculos::kNumeroElementos; ++z)
         ui.ComboElemento->addItem(Q(Calculos::TextoEnLista(z)));
-    // The list's own completion finds any part of an entry as one types;
-    // Enter then picks the best match, accents or not.
-    ui.ComboElemento->completer()->setFilterMode(Qt::MatchContains);
-    ui.ComboElemento->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // The list completes a number as one types it ("26" becomes "26 Fe
+    // Hierro"); Enter, or leaving the box, finds anything else typed: part of
+    // a name, accents or not, or a symbol.
     NombrarPorRotulo(ui.ComboElemento, rotuloCombo, QStringLiteral("Elemento"));
     ui.ComboElemento->setAccessibleDescription(
         QStringLiteral("Escriba parte del nombre, el símbolo o el número y pulse Intro"));
@@ -105,14 +103,15 @@ void FormFicha::conectar()
     connect(ui.ComboElemento, &QComboBox::activated, this, &FormFicha::ComboElemento_Click);
     connect(ui.ComboElemento->lineEdit(), &QLineEdit::returnPressed, this, &FormFicha::ComboElemento_Buscar);
     connect(&ElementoElegido::Aviso(), &ElementoElegido::elegido, this, &FormFicha::Mostrar);
-    ui.ComboElemento->lineEdit()->installEventFilter(this);
+    // The list passes its focus events on to its box without filters.
+    ui.ComboElemento->installEventFilter(this);
 }
 
 bool FormFicha::eventFilter(QObject *objeto, QEvent *evento)
 {
     // Leaving the box finds what was typed, as Enter does; not when the
-    // completion's own list takes the focus.
-    if (objeto == ui.ComboElemento->lineEdit() && evento->type() == QEvent::FocusOut &&
+    // list's own entries drop down.
+    if (objeto == ui.ComboElemento && evento->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent *>(evento)->reason() != Qt::PopupFocusReason) {
         ComboElemento_Buscar();
         return false;

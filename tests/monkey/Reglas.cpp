@@ -65,6 +65,8 @@ std::unique_ptr<Reglas> ReglasDe(const QString &clase)
         {"FormPuzle", ReglasPuzle},
         {"FormPuzle2", ReglasPuzle2},
         {"FormFinTabla", ReglasFinTabla},
+        {"FormFicha", ReglasFicha},
+        {"FormPropiedades", ReglasPropiedades},
     };
     for (const auto &[nombre, fabrica] : kTabla)
         if (clase == QLatin1String(nombre))

@@ -19,3 +19,5 @@ std::unique_ptr<Reglas> ReglasPresion();
 std::unique_ptr<Reglas> ReglasEnergia();
 std::unique_ptr<Reglas> ReglasPuzle();
 std::unique_ptr<Reglas> ReglasPuzle2();
+std::unique_ptr<Reglas> ReglasFicha();
+std::unique_ptr<Reglas> ReglasPropiedades();

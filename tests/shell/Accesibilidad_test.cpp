@@ -217,6 +217,14 @@ const Lectura kLecturas[] = {
     {"FormPuzle2", "LabelCs", "Grupo 1, periodo 6"},
     {"FormPuzle2", "TextNombrePuzleRedu", "Nombre"},
 
+    {"FormFicha", "ComboElemento", "Elemento", "Escriba parte del nombre, el símbolo o el número y pulse Intro"},
+    {"FormFicha", "LabelElectronegatividad", "Electronegatividad (Pauling): 2,2"},
+    {"FormFicha", "ListaIsotopos", "Isótopos naturales y de vida más larga"},
+    {"FormPropiedades", "ComboPropiedad", "Propiedad"},
+    {"FormPropiedades", "CeldaFe", "Hierro: 1,83"},
+    {"FormPropiedades", "CeldaAr", "Argón: sin dato"},
+    {"FormPropiedades", "Leyenda", "Escala: de 0,7 a 3,98"},
+
     {"FormFinTabla", "Image1", "Trofeo", "Una copa dorada: has completado la tabla"},
     {"FormAcercaDe", "Image3", "Átomo", "Un átomo cuyos electrones giran"},
     {"FormAcercaDe", "Image11", "Carta"},
@@ -330,6 +338,7 @@ TEST(Accesibilidad, OrdenDeTabulacion)
         {"FormPrincipal", "H He Li Be B C N O F Ne Na"},
         {"FormPuzle", "TTl Pb Bi Po At Rn Fr Ra Rf"},
         {"FormPuzle2", "LabelH LabelHe LabelLi"},
+        {"FormPropiedades", "CeldaH CeldaHe CeldaLi"},
     };
     for (const Caso &c : casos) {
         VentanaAbierta v(QString::fromLatin1(c.ventana));

@@ -35,6 +35,8 @@ const QHash<QString, QString> &Captions()
         {"FormPuzle", Caption("Puzle - Tabla periódica completa", 89)},
         {"FormPuzle2", Caption("Puzle-Tabla periódica 75 elementos", 80)},
         {"FormFinTabla", "      ¡Felicidades!"},
+        {"FormFicha", Caption("Ficha del elemento", 10)},
+        {"FormPropiedades", Caption("Propiedades periódicas", 10)},
     };
     return captions;
 }
