@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -226,6 +227,26 @@ void Amoniaco(Ventana &v)
     v.imprimir({"TextCoefReact", "TextCoefProd", "TextMasaReact", "TextMasaProd", "LabelRendimiento"});
 }
 
+// The element card: mercury, found by typing its name.
+void Mercurio(Ventana &v)
+{
+    v.control<QComboBox>(QStringLiteral("ComboElemento"))->lineEdit()->clear();
+    v.teclear("ComboElemento", "mercurio");
+    v.tecla("ComboElemento", Qt::Key_Return);
+    v.imprimir({"ComboElemento", "LabelConfiguracion", "LabelElectronegatividad", "LabelIonizacion", "LabelFusion",
+                "LabelEbullicion", "LabelDensidad", "LabelEstado", "LabelFamilia", "LabelDescubrimiento",
+                "LabelOxidacion", "ListaIsotopos"});
+}
+
+// The property view: the state of matter at 300 K.
+void Estados300(Ventana &v)
+{
+    v.elegir("ComboPropiedad", "Estado de la materia");
+    if (auto *temperatura = v.control<QSlider>(QStringLiteral("SliderTemperatura")))
+        temperatura->setValue(300);
+    v.imprimir({"LabelTemperatura", "CeldaHg", "CeldaBr", "CeldaGa", "CeldaCs"});
+}
+
 void Temperatura(Ventana &v)
 {
     v.teclear("TextC", "37");
@@ -386,6 +407,8 @@ int main(int argc, char *argv[])
         {"cuadratica-yoduro.png", "FormEcCuadratica", Cuadratica},
         {"puzle-completo.png", "FormPuzle", PuzleCompleto, {kFallo}},
         {"puzle-reducido-marca.png", "FormPuzle2", PuzleReducido, {kFallo, kFallo}},
+        {"ficha-mercurio.png", "FormFicha", Mercurio},
+        {"propiedades-300k.png", "FormPropiedades", Estados300},
     };
     int fallos = 0;
     for (const Ejemplo &e : ejemplos) {
