@@ -14,7 +14,10 @@ namespace {
 
 __extension__ typedef __int128 Entero128;
 
-bool EsBlanco(char c) { return c == ' ' || c == '\t'; }
+bool EsBlanco(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Recortar(std::string_view t)
 {
@@ -87,7 +90,10 @@ Entero128 Mcd(Entero128 a, Entero128 b)
     return a;
 }
 
-bool CabeEnLongLong(Entero128 v) { return v >= LLONG_MIN && v <= LLONG_MAX; }
+bool CabeEnLongLong(Entero128 v)
+{
+    return v >= LLONG_MIN && v <= LLONG_MAX;
+}
 
 // Divides a row by the gcd of its entries and checks it fits a long long.
 bool Reducir(std::vector<Entero128> &fila)
@@ -174,7 +180,10 @@ std::vector<std::string> ElementosEnOrden(const std::vector<EspecieEcuacion> &es
     return orden;
 }
 
-long long Saturar(Entero128 v) { return v > LLONG_MAX ? LLONG_MAX : v < LLONG_MIN ? LLONG_MIN : static_cast<long long>(v); }
+long long Saturar(Entero128 v)
+{
+    return v > LLONG_MAX ? LLONG_MAX : v < LLONG_MIN ? LLONG_MIN : static_cast<long long>(v);
+}
 
 } // namespace
 

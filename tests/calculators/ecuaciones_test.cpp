@@ -103,8 +103,8 @@ TEST(Ecuaciones, Mensajes)
     };
     const Caso casos[] = {
         {"H2O -> H2O2", "La ecuación no se puede ajustar."},
-        {"CO2 -> CO + C", "La ecuación no se puede ajustar."},    // only with a negative coefficient
-        {"Fe^2+ -> Fe^3+", "La ecuación no se puede ajustar."},   // the charge alone forbids it
+        {"CO2 -> CO + C", "La ecuación no se puede ajustar."},  // only with a negative coefficient
+        {"Fe^2+ -> Fe^3+", "La ecuación no se puede ajustar."}, // the charge alone forbids it
         {"H2 + O2 -> H2O + H2O2", "La ecuación admite varios ajustes independientes."},
         {"H2 + O2 -> H2O + N2", "El elemento N solo aparece en un lado."},
         {"Na + Cl2 -> NaCl + K", "El elemento K solo aparece en un lado."},
@@ -154,7 +154,10 @@ TEST(Ecuaciones, MasasMolares)
     EXPECT_EQ(e.especies[0].masaMolar, 55.847);
 }
 
-double Mostrado(double v) { return Redondear(v, kDecimalesCantidadEcuacion); }
+double Mostrado(double v)
+{
+    return Redondear(v, kDecimalesCantidadEcuacion);
+}
 
 TEST(Ecuaciones, ReactivoLimitanteYSobrante)
 {
