@@ -136,13 +136,4 @@ TEST(Propiedades, FiltroDelAnoDeDescubrimiento)
     EXPECT_EQ(CeldaDe(Propiedad::Descubrimiento, 26, 0, 1737).valor, "Antigüedad");
 }
 
-TEST(Propiedades, NombresEnLaLista)
-{
-    std::set<std::string_view> nombres;
-    for (Propiedad p : kPropiedades)
-        nombres.insert(NombrePropiedad(p));
-    EXPECT_EQ(nombres.size(), kPropiedades.size());
-    EXPECT_FALSE(nombres.contains(""));
-}
-
 } // namespace
