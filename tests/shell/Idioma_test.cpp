@@ -63,7 +63,8 @@ TEST(Idioma, ElMenuDeUnaCajaDeTexto)
             entradas << SinAtajo(accion->text());
     menu->close();
     for (const char *espanol : {"Deshacer", "Rehacer", "Cortar", "Copiar", "Pegar", "Seleccionar todo"})
-        EXPECT_TRUE(entradas.contains(QString::fromUtf8(espanol))) << espanol << " in " << entradas.join(u'|').toStdString();
+        EXPECT_TRUE(entradas.contains(QString::fromUtf8(espanol)))
+            << espanol << " in " << entradas.join(u'|').toStdString();
     for (const char *ingles : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
         EXPECT_FALSE(entradas.contains(QString::fromUtf8(ingles))) << ingles;
 }
