@@ -13,15 +13,15 @@ struct NombreElemento {
 // IUPAC de 2005" (Spanish edition), for the elements with usual oxidation
 // numbers (core/valencias.cpp).
 constexpr NombreElemento kNombres[] = {
-    {1, "hidrógeno"},  {3, "litio"},     {4, "berilio"},   {5, "boro"},       {6, "carbono"},  {7, "nitrógeno"},
-    {8, "oxígeno"},    {9, "flúor"},     {11, "sodio"},    {12, "magnesio"},  {13, "aluminio"}, {14, "silicio"},
-    {15, "fósforo"},   {16, "azufre"},   {17, "cloro"},    {19, "potasio"},   {20, "calcio"},  {22, "titanio"},
-    {23, "vanadio"},   {24, "cromo"},    {25, "manganeso"}, {26, "hierro"},   {27, "cobalto"}, {28, "níquel"},
-    {29, "cobre"},     {30, "cinc"},     {31, "galio"},    {32, "germanio"},  {33, "arsénico"}, {34, "selenio"},
-    {35, "bromo"},     {37, "rubidio"},  {38, "estroncio"}, {46, "paladio"},  {47, "plata"},   {48, "cadmio"},
-    {50, "estaño"},    {51, "antimonio"}, {52, "teluro"},  {53, "yodo"},      {55, "cesio"},   {56, "bario"},
-    {78, "platino"},   {79, "oro"},      {80, "mercurio"}, {81, "talio"},     {82, "plomo"},   {83, "bismuto"},
-    {87, "francio"},   {88, "radio"},
+    {1, "hidrógeno"}, {3, "litio"},      {4, "berilio"},    {5, "boro"},      {6, "carbono"},   {7, "nitrógeno"},
+    {8, "oxígeno"},   {9, "flúor"},      {11, "sodio"},     {12, "magnesio"}, {13, "aluminio"}, {14, "silicio"},
+    {15, "fósforo"},  {16, "azufre"},    {17, "cloro"},     {19, "potasio"},  {20, "calcio"},   {22, "titanio"},
+    {23, "vanadio"},  {24, "cromo"},     {25, "manganeso"}, {26, "hierro"},   {27, "cobalto"},  {28, "níquel"},
+    {29, "cobre"},    {30, "cinc"},      {31, "galio"},     {32, "germanio"}, {33, "arsénico"}, {34, "selenio"},
+    {35, "bromo"},    {37, "rubidio"},   {38, "estroncio"}, {46, "paladio"},  {47, "plata"},    {48, "cadmio"},
+    {50, "estaño"},   {51, "antimonio"}, {52, "teluro"},    {53, "yodo"},     {55, "cesio"},    {56, "bario"},
+    {78, "platino"},  {79, "oro"},       {80, "mercurio"},  {81, "talio"},    {82, "plomo"},    {83, "bismuto"},
+    {87, "francio"},  {88, "radio"},
 };
 
 struct FilaAdjetivos {

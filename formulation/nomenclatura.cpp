@@ -17,9 +17,19 @@ namespace Calculos {
 std::string_view NombreDeTipo(TipoCompuesto tipo)
 {
     static constexpr std::array<std::string_view, kNumeroTipos> kNombres = {
-        "Óxido",      "Halogenuro de oxígeno", "Peróxido", "Hidruro metálico", "Hidruro progenitor",
-        "Hidrácido",  "Sal binaria",           "Hidróxido", "Oxoácido",        "Oxosal",
-        "Sal ácida",  "Catión",                "Anión",
+        "Óxido",
+        "Halogenuro de oxígeno",
+        "Peróxido",
+        "Hidruro metálico",
+        "Hidruro progenitor",
+        "Hidrácido",
+        "Sal binaria",
+        "Hidróxido",
+        "Oxoácido",
+        "Oxosal",
+        "Sal ácida",
+        "Catión",
+        "Anión",
     };
     return kNombres[static_cast<std::size_t>(tipo)];
 }
@@ -32,15 +42,15 @@ using T = TipoCompuesto;
 
 std::string Prefijo(int n)
 {
-    static constexpr std::array<const char *, 11> kPrefijos = {"",      "",     "di",    "tri",  "tetra", "penta",
-                                                               "hexa",  "hepta", "octa", "nona", "deca"};
+    static constexpr std::array<const char *, 11> kPrefijos = {"",     "",      "di",   "tri",  "tetra", "penta",
+                                                               "hexa", "hepta", "octa", "nona", "deca"};
     return n >= 0 && n < static_cast<int>(kPrefijos.size()) ? kPrefijos[static_cast<std::size_t>(n)] : "";
 }
 
 // For a group that already carries prefixes: bis(...), tris(...).
 std::string PrefijoComplejo(int n)
 {
-    static constexpr std::array<const char *, 9> kPrefijos = {"",      "",        "bis",     "tris",   "tetrakis",
+    static constexpr std::array<const char *, 9> kPrefijos = {"",         "",        "bis",      "tris",   "tetrakis",
                                                               "pentakis", "hexakis", "heptakis", "octakis"};
     return n >= 0 && n < static_cast<int>(kPrefijos.size()) ? kPrefijos[static_cast<std::size_t>(n)] : "";
 }
@@ -199,8 +209,8 @@ struct Anion {
     bool poliatomico = false;
     int carga = 0;
     int hidrogenos = 0;
-    std::string composicion; // "cloruro", "tetraoxidosulfato", "hidrogeno(trioxidocarbonato)"
-    std::string tradicional; // "cloruro", "sulfato", "hidrogenocarbonato"
+    std::string composicion;        // "cloruro", "tetraoxidosulfato", "hidrogeno(trioxidocarbonato)"
+    std::string tradicional;        // "cloruro", "sulfato", "hidrogenocarbonato"
     std::vector<std::string> otros; // older traditional words: "bicarbonato"
     std::string viejo;              // "tetraoxosulfato(VI)"
 };
@@ -301,8 +311,8 @@ struct Entrada {
     std::string formula; // as the grammar reads it: "Fe2(SO4)3", "SO4^2-"
     T tipo;
     std::string composicion, stock, hidrogeno, sustitucion, tradicional;
-    std::vector<std::string> otrosNombres;   // accepted as input only
-    std::vector<std::string> otrasFormulas;  // accepted as input only
+    std::vector<std::string> otrosNombres;  // accepted as input only
+    std::vector<std::string> otrasFormulas; // accepted as input only
 };
 
 struct Catalogo {
@@ -315,10 +325,9 @@ struct Catalogo {
 
 bool Escolar(const FormulaQuimica &f)
 {
-    static const std::set<std::string> kEscolares = {"H",  "Li", "Na", "K",  "Be", "Mg", "Ca", "Sr", "Ba",
-                                                     "B",  "C",  "N",  "O",  "F",  "Al", "Si", "P",  "S",
-                                                     "Cl", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Br",
-                                                     "Ag", "Sn", "I",  "Au", "Hg", "Pb", "Pt"};
+    static const std::set<std::string> kEscolares = {
+        "H", "Li", "Na", "K",  "Be", "Mg", "Ca", "Sr", "Ba", "B",  "C",  "N",  "O", "F",  "Al", "Si", "P",
+        "S", "Cl", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Br", "Ag", "Sn", "I", "Au", "Hg", "Pb", "Pt"};
     for (const auto &[simbolo, n] : ContarAtomos(f))
         if (!kEscolares.contains(simbolo))
             return false;
@@ -337,8 +346,8 @@ void Catalogo::Agregar(Entrada e)
         (e.tradicional == e.composicion || e.tradicional == e.stock || e.tradicional == e.hidrogeno))
         e.tradicional.clear();
     const std::size_t i = compuestos.size();
-    compuestos.push_back({clave, e.tipo, e.composicion, e.stock, e.hidrogeno, e.sustitucion, e.tradicional,
-                          Escolar(l.formula)});
+    compuestos.push_back(
+        {clave, e.tipo, e.composicion, e.stock, e.hidrogeno, e.sustitucion, e.tradicional, Escolar(l.formula)});
     porFormula.emplace(clave, i);
     for (const std::string &f : e.otrasFormulas) {
         const LecturaFormula o = LeerFormulaQuimica(f);
@@ -392,15 +401,8 @@ void Oxidos(Catalogo &c)
 
 void Peroxidos(Catalogo &c)
 {
-    c.Agregar({"H2O2",
-               T::Peroxido,
-               "dióxido de dihidrógeno",
-               {},
-               {},
-               {},
-               "peróxido de hidrógeno",
-               {"agua oxigenada"},
-               {}});
+    c.Agregar(
+        {"H2O2", T::Peroxido, "dióxido de dihidrógeno", {}, {}, {}, "peróxido de hidrógeno", {"agua oxigenada"}, {}});
     for (int z : Metales()) {
         const int grupo = Grupo(z);
         if (grupo != 1 && grupo != 2 && grupo != 11 && grupo != 12)
@@ -428,8 +430,15 @@ void Hidruros(Catalogo &c)
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
             const std::string a = Adjetivo(z, v);
-            c.Agregar({Simbolo(z) + "H" + Cuenta(v), T::HidruroMetalico, Prefijo(v) + "hidruro de " + Nombre(z),
-                       "hidruro de " + Stock(z, v), {}, {}, a.empty() ? "" : "hidruro " + a, {}, {}});
+            c.Agregar({Simbolo(z) + "H" + Cuenta(v),
+                       T::HidruroMetalico,
+                       Prefijo(v) + "hidruro de " + Nombre(z),
+                       "hidruro de " + Stock(z, v),
+                       {},
+                       {},
+                       a.empty() ? "" : "hidruro " + a,
+                       {},
+                       {}});
         }
 
     struct Progenitor {
@@ -440,17 +449,23 @@ void Hidruros(Catalogo &c)
     // Parent hydrides: the substitutive names of the 2005 recommendations and
     // the common names still taught.
     static constexpr Progenitor kProgenitores[] = {
-        {5, "borano", ""},         {6, "metano", ""},        {14, "silano", ""},
-        {7, "azano", "amoníaco"},  {15, "fosfano", "fosfina"}, {33, "arsano", "arsina"},
-        {51, "estibano", "estibina"},
+        {5, "borano", ""},          {6, "metano", ""},        {14, "silano", ""},           {7, "azano", "amoníaco"},
+        {15, "fosfano", "fosfina"}, {33, "arsano", "arsina"}, {51, "estibano", "estibina"},
     };
     for (const Progenitor &p : kProgenitores) {
         const int n = Negativa(p.z);
-        c.Agregar({Simbolo(p.z) + "H" + Cuenta(n), T::HidruroProgenitor, Prefijo(n) + "hidruro de " + Nombre(p.z), {},
-                   {}, p.sustitucion, p.tradicional, {}, {}});
+        c.Agregar({Simbolo(p.z) + "H" + Cuenta(n),
+                   T::HidruroProgenitor,
+                   Prefijo(n) + "hidruro de " + Nombre(p.z),
+                   {},
+                   {},
+                   p.sustitucion,
+                   p.tradicional,
+                   {},
+                   {}});
     }
-    c.Agregar({"H2O", T::HidruroProgenitor, "óxido de dihidrógeno", {}, {}, "oxidano", "agua",
-               {"dihidruro de oxígeno"}, {}});
+    c.Agregar(
+        {"H2O", T::HidruroProgenitor, "óxido de dihidrógeno", {}, {}, "oxidano", "agua", {"dihidruro de oxígeno"}, {}});
 
     // Hydracids: the hydrides of the halogens and chalcogens, acids in water.
     static constexpr int kHidracidos[] = {9, 17, 35, 53, 16, 34, 52};
@@ -458,8 +473,15 @@ void Hidruros(Catalogo &c)
     for (int z : kHidracidos) {
         const int n = Negativa(z);
         const PalabrasNoMetal p = PalabrasDeNoMetal(z);
-        Entrada e{"H" + Cuenta(n) + Simbolo(z), T::Hidracido, std::string(p.uro) + " de " + Prefijo(n) + "hidrógeno",
-                  {}, {}, {}, "ácido " + std::string(p.hidrico), {}, {}};
+        Entrada e{"H" + Cuenta(n) + Simbolo(z),
+                  T::Hidracido,
+                  std::string(p.uro) + " de " + Prefijo(n) + "hidrógeno",
+                  {},
+                  {},
+                  {},
+                  "ácido " + std::string(p.hidrico),
+                  {},
+                  {}};
         for (const auto &[zs, s] : kSustitucion)
             if (zs == z)
                 e.sustitucion = s;
@@ -482,9 +504,15 @@ void SalesBinarias(Catalogo &c, const std::vector<Cation> &cationes)
             const std::string uro(PalabrasDeNoMetal(z).uro);
             const int g = std::gcd(k.carga, w);
             const int nK = w / g, nA = k.carga / g;
-            c.Agregar({Parte(k.formula, k.poliatomico, nK) + Simbolo(z) + Cuenta(nA), T::SalBinaria,
-                       Prefijo(nA) + uro + " de " + Prefijo(nK) + k.nombre, uro + " de " + k.stock, {}, {},
-                       k.adjetivo.empty() ? "" : uro + " " + k.adjetivo, {}, {}});
+            c.Agregar({Parte(k.formula, k.poliatomico, nK) + Simbolo(z) + Cuenta(nA),
+                       T::SalBinaria,
+                       Prefijo(nA) + uro + " de " + Prefijo(nK) + k.nombre,
+                       uro + " de " + k.stock,
+                       {},
+                       {},
+                       k.adjetivo.empty() ? "" : uro + " " + k.adjetivo,
+                       {},
+                       {}});
         }
 
     // Between two non-metals the one met first in this sequence (the 2005
@@ -499,9 +527,15 @@ void SalesBinarias(Catalogo &c, const std::vector<Cation> &cationes)
             for (int v : EstadosAcido(a)) {
                 const int g = std::gcd(v, w);
                 const int nA = w / g, nB = v / g;
-                c.Agregar({Simbolo(a) + Cuenta(nA) + Simbolo(b) + Cuenta(nB), T::SalBinaria,
-                           Prefijo(nB) + uro + " de " + Prefijo(nA) + Nombre(a), uro + " de " + Stock(a, v), {}, {},
-                           {}, {}, {}});
+                c.Agregar({Simbolo(a) + Cuenta(nA) + Simbolo(b) + Cuenta(nB),
+                           T::SalBinaria,
+                           Prefijo(nB) + uro + " de " + Prefijo(nA) + Nombre(a),
+                           uro + " de " + Stock(a, v),
+                           {},
+                           {},
+                           {},
+                           {},
+                           {}});
             }
         }
 }
@@ -511,9 +545,15 @@ void Hidroxidos(Catalogo &c)
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
             const std::string a = Adjetivo(z, v);
-            c.Agregar({Simbolo(z) + (v > 1 ? "(OH)" + std::to_string(v) : "OH"), T::Hidroxido,
-                       Prefijo(v) + "hidróxido de " + Nombre(z), "hidróxido de " + Stock(z, v), {}, {},
-                       a.empty() ? "" : "hidróxido " + a, {}, {}});
+            c.Agregar({Simbolo(z) + (v > 1 ? "(OH)" + std::to_string(v) : "OH"),
+                       T::Hidroxido,
+                       Prefijo(v) + "hidróxido de " + Nombre(z),
+                       "hidróxido de " + Stock(z, v),
+                       {},
+                       {},
+                       a.empty() ? "" : "hidróxido " + a,
+                       {},
+                       {}});
         }
 }
 
@@ -551,8 +591,15 @@ void Oxosal(Catalogo &c, const Cation &k, const Anion &a)
 {
     const int g = std::gcd(k.carga, a.carga);
     const int nK = a.carga / g, nA = k.carga / g;
-    Entrada e{Parte(k.formula, k.poliatomico, nK) + Parte(a.formula, a.poliatomico, nA), T::Oxosal, {}, {}, {}, {},
-              {}, {}, {}};
+    Entrada e{Parte(k.formula, k.poliatomico, nK) + Parte(a.formula, a.poliatomico, nA),
+              T::Oxosal,
+              {},
+              {},
+              {},
+              {},
+              {},
+              {},
+              {}};
     const std::string cation = " de " + Prefijo(nK) + k.nombre;
     if (a.hidrogenos == 0) {
         e.composicion = (nA > 1 ? PrefijoComplejo(nA) + "(" + a.composicion + ")" : a.composicion) + cation;
@@ -588,8 +635,15 @@ void Iones(Catalogo &c, const std::vector<Acido> &acidos)
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
             const std::string a = Adjetivo(z, v);
-            c.Agregar({Simbolo(z) + CargaEnFormula(v), T::Cation, Nombre(z) + CargaEnNombre(v), {}, {}, {},
-                       a.empty() ? "" : "ion " + a, {"ion " + Stock(z, v)}, {}});
+            c.Agregar({Simbolo(z) + CargaEnFormula(v),
+                       T::Cation,
+                       Nombre(z) + CargaEnNombre(v),
+                       {},
+                       {},
+                       {},
+                       a.empty() ? "" : "ion " + a,
+                       {"ion " + Stock(z, v)},
+                       {}});
         }
     c.Agregar({"NH4^+", T::Cation, {}, {}, {}, "azanio", "amonio", {}, {}});
     c.Agregar({"H3O^+", T::Cation, {}, {}, {}, "oxidanio", "hidronio", {}, {}});
@@ -631,8 +685,15 @@ Catalogo Construir()
     SalesBinarias(c, cationes);
     Hidroxidos(c);
     for (const Acido &a : acidos) {
-        Entrada e{"H" + Cuenta(a.h) + a.Nucleo(), T::Oxoacido, {}, {}, Prefijo(a.h) + "hidrogeno(" + a.Composicion() + ")",
-                  {}, "ácido " + a.adjetivo, {}, {}};
+        Entrada e{"H" + Cuenta(a.h) + a.Nucleo(),
+                  T::Oxoacido,
+                  {},
+                  {},
+                  Prefijo(a.h) + "hidrogeno(" + a.Composicion() + ")",
+                  {},
+                  "ácido " + a.adjetivo,
+                  {},
+                  {}};
         for (const std::string &o : a.otrosAdjetivos)
             e.otrosNombres.push_back("ácido " + o);
         e.otrosNombres.push_back(a.Viejo() + " de hidrógeno");
@@ -650,10 +711,16 @@ Catalogo Construir()
         const std::string uro(PalabrasDeNoMetal(z).uro);
         for (const Cation &k : cationes) {
             const std::string nombre = "hidrogeno" + uro + " de " + k.nombre;
-            Entrada e{Parte(k.formula, k.poliatomico, 1) + Parte("H" + Simbolo(z), true, k.carga), T::SalAcida, {}, {},
-                      (k.carga > 1 ? PrefijoComplejo(k.carga) + "(hidrogeno" + uro + ")" : "hidrogeno" + uro) +
-                          " de " + k.nombre,
-                      {}, {}, {}, {}};
+            Entrada e{Parte(k.formula, k.poliatomico, 1) + Parte("H" + Simbolo(z), true, k.carga),
+                      T::SalAcida,
+                      {},
+                      {},
+                      (k.carga > 1 ? PrefijoComplejo(k.carga) + "(hidrogeno" + uro + ")" : "hidrogeno" + uro) + " de " +
+                          k.nombre,
+                      {},
+                      {},
+                      {},
+                      {}};
             if (k.varias) {
                 e.stock = "hidrogeno" + uro + " de " + k.stock;
                 if (!k.adjetivo.empty())
@@ -737,7 +804,17 @@ std::string NormalizarNombre(std::string_view nombre)
         {"Ó", 'o'}, {"ú", 'u'}, {"Ú", 'u'}, {"ü", 'u'}, {"Ü", 'u'}, {"−", '-'}, {"–", '-'},
     };
     std::string r;
+    r.reserve(nombre.size());
     for (std::size_t i = 0; i < nombre.size();) {
+        if (static_cast<unsigned char>(nombre[i]) < 0x80) {
+            char c = nombre[i++];
+            if (c == '\t' || c == '\n' || c == '\r')
+                c = ' ';
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            AgregarSinBlanco(r, c);
+            continue;
+        }
         bool hecho = false;
         for (const auto &[letra, simple] : kLetras)
             if (nombre.substr(i).starts_with(letra)) {
@@ -753,12 +830,7 @@ std::string NormalizarNombre(std::string_view nombre)
             i += 2;
             continue;
         }
-        char c = nombre[i++];
-        if (c == '\t' || c == '\n' || c == '\r')
-            c = ' ';
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        AgregarSinBlanco(r, c);
+        r += nombre[i++];
     }
     while (!r.empty() && r.back() == ' ')
         r.pop_back();

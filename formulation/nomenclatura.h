@@ -52,7 +52,7 @@ enum class ErrorNomenclatura { Ninguno, Vacia, SimboloDesconocido, FormulaNoVali
 struct Nomenclatura {
     const Compuesto *compuesto = nullptr; // in CatalogoFormulacion(), when found
     ErrorNomenclatura error = ErrorNomenclatura::Ninguno;
-    std::string simbolo;  // the unknown symbol
+    std::string simbolo;    // the unknown symbol
     bool porNombre = false; // the entry was a name
     std::string nombre;     // that name as it is spelled right
 };

@@ -5,8 +5,7 @@
 
 namespace Calculos {
 
-SorteoFormulacion::SorteoFormulacion(const std::vector<TipoCompuesto> &clases, ModoPractica modo,
-                                     std::uint32_t semilla)
+SorteoFormulacion::SorteoFormulacion(const std::vector<TipoCompuesto> &clases, ModoPractica modo, std::uint32_t semilla)
     : m_azar(semilla), m_modo(modo)
 {
     for (const Compuesto &c : CatalogoFormulacion())
@@ -53,7 +52,8 @@ Correccion Corregir(const Pregunta &pregunta, std::string_view respuesta)
     r.acierto = n.compuesto == pregunta.compuesto;
     if (r.acierto)
         r.escrita = pregunta.formular ? n.compuesto->formula : n.nombre;
-    r.aceptadas = pregunta.formular ? std::vector<std::string>{pregunta.compuesto->formula} : NombresDe(*pregunta.compuesto);
+    r.aceptadas =
+        pregunta.formular ? std::vector<std::string>{pregunta.compuesto->formula} : NombresDe(*pregunta.compuesto);
     return r;
 }
 

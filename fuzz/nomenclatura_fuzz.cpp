@@ -8,13 +8,20 @@
 using namespace Fuzz;
 using Calculos::ErrorNomenclatura;
 
+// The catalogue is built once, before the first input is timed.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    Calculos::CatalogoFormulacion();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t tamano)
 {
     const std::string entrada(reinterpret_cast<const char *>(bytes), tamano);
     const Calculos::Nomenclatura n = Calculos::Nombrar(entrada);
     EXIGIR((n.compuesto != nullptr) == (n.error == ErrorNomenclatura::Ninguno), T(entrada));
-    EXIGIR(Calculos::TextoDeError(n).empty() == (n.error == ErrorNomenclatura::Ninguno ||
-                                                 n.error == ErrorNomenclatura::Vacia),
+    EXIGIR(Calculos::TextoDeError(n).empty() ==
+               (n.error == ErrorNomenclatura::Ninguno || n.error == ErrorNomenclatura::Vacia),
            T(entrada));
     if (n.error == ErrorNomenclatura::SimboloDesconocido)
         EXIGIR(!n.simbolo.empty(), T(entrada));

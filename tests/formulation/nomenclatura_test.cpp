@@ -129,8 +129,8 @@ TEST(Nomenclatura, IdaYVuelta)
         EXPECT_FALSE(nombres.empty()) << c.formula;
         for (const std::string &nombre : nombres) {
             const Nomenclatura n = Nombrar(nombre);
-            EXPECT_EQ(n.compuesto, &c) << nombre << " -> " << (n.compuesto ? n.compuesto->formula : "nada")
-                                       << ", not " << c.formula;
+            EXPECT_EQ(n.compuesto, &c) << nombre << " -> " << (n.compuesto ? n.compuesto->formula : "nada") << ", not "
+                                       << c.formula;
             EXPECT_EQ(n.nombre, nombre);
             // A charge in a name carries the minus sign, never a hyphen.
             EXPECT_EQ(nombre.find('-'), std::string::npos) << nombre;

@@ -132,8 +132,7 @@ TEST(PracticaFormulacion, Correccion)
         const Correccion r = Corregir(p, c.respuesta);
         EXPECT_EQ(r.acierto, c.acierto) << c.formula << " / " << c.respuesta;
         EXPECT_EQ(r.escrita, c.escrita) << c.formula << " / " << c.respuesta;
-        const auto esperadas =
-            c.formular ? std::vector<std::string>{p.compuesto->formula} : NombresDe(*p.compuesto);
+        const auto esperadas = c.formular ? std::vector<std::string>{p.compuesto->formula} : NombresDe(*p.compuesto);
         EXPECT_EQ(r.aceptadas, esperadas) << c.formula;
     }
 }
