@@ -4,7 +4,7 @@
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
-#include "widgets/Fecha.h"
+#include "platform/Fecha.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Flechas.h"
 #include "widgets/GuardiaFoco.h"

@@ -3,9 +3,9 @@
 #include "puzzle/Trofeo.h"
 #include "puzzle/VentanaPuzle.h"
 #include "widgets/Accesible.h"
-#include "widgets/Archivos.h"
+#include "platform/Archivos.h"
 #include "widgets/Controles.h"
-#include "widgets/Sonido.h"
+#include "platform/Sonido.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/marcas.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ajustes.h"
-#include "widgets/Azar.h"
+#include "platform/Ajustes.h"
+#include "platform/Azar.h"
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
 

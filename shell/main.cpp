@@ -3,7 +3,7 @@
 #include "shell/Ventanas.h"
 #include "widgets/Estilo.h"
 #include "widgets/IconoAplicacion.h"
-#include "widgets/Procesador.h"
+#include "platform/Procesador.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -4,9 +4,9 @@
 #include "tests/support/RegistroMensajes.h"
 #include "tests/support/RegistroSonidos.h"
 #include "tests/support/Ventana.h"
-#include "widgets/Ajustes.h"
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
+#include "platform/Ajustes.h"
+#include "platform/Azar.h"
+#include "platform/Fecha.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "puzzle/marcas.h"
 #include "puzzle/puzle.h"
 #include "tests/monkey/ReglasVentanas.h"
-#include "widgets/Ajustes.h"
+#include "platform/Ajustes.h"
 
 #include <QFile>
 #include <QHash>

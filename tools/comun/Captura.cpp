@@ -1,8 +1,8 @@
 #include "tools/comun/Captura.h"
 
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
-#include "widgets/Procesador.h"
+#include "platform/Azar.h"
+#include "platform/Fecha.h"
+#include "platform/Procesador.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,10 +11,10 @@
 #include "puzzle/puzle.h"
 #include "shell/Ventanas.h"
 #include "tools/comun/Captura.h"
-#include "widgets/Ajustes.h"
+#include "platform/Ajustes.h"
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
-#include "widgets/Sonido.h"
+#include "platform/Sonido.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
