@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVELLA_WERROR=ON
 
-.PHONY: all deps build run test sanitize monkey fuzz bench format format-check screenshots screenshots-2x guia package clean
+.PHONY: all deps datos build run test sanitize monkey fuzz bench format format-check screenshots screenshots-2x guia package clean
 
 all: build
 
@@ -84,3 +84,8 @@ format-check: deps
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+
+# The element card's data, regenerated from Debian's bodr and
+# python3-periodictable into the committed elements/datos_generados.cpp.
+datos: deps
+	/usr/bin/python3 scripts/generar-datos-elementos elements/datos_generados.cpp

@@ -1,9 +1,9 @@
+#include "platform/Procesador.h"
 #include "shell/Dibujos.h"
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
 #include "widgets/Estilo.h"
 #include "widgets/IconoAplicacion.h"
-#include "platform/Procesador.h"
 
 #include <QApplication>
 #include <QTimer>

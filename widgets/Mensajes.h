@@ -12,7 +12,6 @@ enum class Icono { Ninguno, Error };
 
 using ManejadorMensajes = std::function<void(QWidget *, const QString &texto, const QString &titulo, Icono)>;
 
-
 // Every message box of the program goes through here: a modal box with an
 // OK button, owned by the window of `ventana`.
 void MostrarMensaje(QWidget *ventana, const QString &texto, const QString &titulo, Icono icono);
