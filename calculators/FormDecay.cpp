@@ -1,8 +1,8 @@
 #include "calculators/FormDecay.h"
 
+#include "platform/Fecha.h"
 #include "widgets/Accesible.h"
 #include "widgets/Controles.h"
-#include "widgets/Fecha.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Flechas.h"
 #include "widgets/GuardiaFoco.h"
