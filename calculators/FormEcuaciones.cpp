@@ -123,8 +123,8 @@ void FormEcuaciones::crearControles()
     ui.LabelAjustada->setTextInteractionFlags(Qt::TextSelectableByMouse);
     NombrarResultado(ui.LabelAjustada, QStringLiteral("Ecuación ajustada"));
 
-    ui.Label2 = CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("Átomos en cada miembro:"),
-                              {16, 108, 220, 20});
+    ui.Label2 =
+        CrearEtiqueta(this, QStringLiteral("Label2"), QStringLiteral("Átomos en cada miembro:"), {16, 108, 220, 20});
     ui.TablaAtomos = CrearTabla(this, QStringLiteral("TablaAtomos"), {16, 130, 212, 240},
                                 {QStringLiteral("Elemento"), QStringLiteral("Reactivos"), QStringLiteral("Productos")});
     ui.TablaAtomos->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -134,12 +134,13 @@ void FormEcuaciones::crearControles()
 
     ui.Label3 = CrearEtiqueta(this, QStringLiteral("Label3"),
                               QStringLiteral("Estequiometría (escriba moles o gramos):"), {244, 108, 380, 20});
-    ui.TablaEstequiometria = CrearTabla(this, QStringLiteral("TablaEstequiometria"), {244, 130, 380, 240},
-                                        {QStringLiteral("Especie"), QStringLiteral("Coef."),
-                                         QStringLiteral("M (g/mol)"), QStringLiteral("Moles"), QStringLiteral("Gramos")});
+    ui.TablaEstequiometria =
+        CrearTabla(this, QStringLiteral("TablaEstequiometria"), {244, 130, 380, 240},
+                   {QStringLiteral("Especie"), QStringLiteral("Coef."), QStringLiteral("M (g/mol)"),
+                    QStringLiteral("Moles"), QStringLiteral("Gramos")});
     ui.TablaEstequiometria->setItemDelegate(new EditorCantidad(ui.TablaEstequiometria));
     ui.TablaEstequiometria->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                             QAbstractItemView::AnyKeyPressed);
+                                            QAbstractItemView::AnyKeyPressed);
     const int anchos[kColumnas] = {96, 44, 76, 78, 78};
     for (int c = 0; c < kColumnas; ++c)
         ui.TablaEstequiometria->setColumnWidth(c, anchos[c]);
@@ -255,7 +256,8 @@ void FormEcuaciones::Recalcular()
         const int tecleada = m_dados[s] ? m_dados[s]->columna : -1;
         if (tecleada != kMoles)
             Celda(ui.TablaEstequiometria, j, kMoles,
-                  moles ? Cantidad(*moles, Calculos::kDecimalesCantidadEcuacion) : QString(), NombreCantidad(s, kMoles));
+                  moles ? Cantidad(*moles, Calculos::kDecimalesCantidadEcuacion) : QString(),
+                  NombreCantidad(s, kMoles));
         if (tecleada != kGramos)
             Celda(ui.TablaEstequiometria, j, kGramos,
                   gramos && !e.formula.electron ? Cantidad(*gramos, Calculos::kDecimalesCantidadEcuacion) : QString(),
@@ -269,13 +271,13 @@ void FormEcuaciones::Recalcular()
     }
     m_escribiendo = false;
 
-    ui.LabelLimitante->setText(r && r->limitante ? QStringLiteral("Reactivo limitante: ") +
-                                                       Texto(Calculos::EscribirFormula(
-                                                           m_ajuste.especies[*r->limitante].formula))
-                                                 : QString());
-    ui.LabelExceso->setText(exceso.isEmpty() ? QString()
-                                             : QStringLiteral("Sobran ") + exceso.join(QStringLiteral(", ")) +
-                                                   QStringLiteral("."));
+    ui.LabelLimitante->setText(r && r->limitante
+                                   ? QStringLiteral("Reactivo limitante: ") +
+                                         Texto(Calculos::EscribirFormula(m_ajuste.especies[*r->limitante].formula))
+                                   : QString());
+    ui.LabelExceso->setText(exceso.isEmpty()
+                                ? QString()
+                                : QStringLiteral("Sobran ") + exceso.join(QStringLiteral(", ")) + QStringLiteral("."));
 }
 
 void FormEcuaciones::RetirarResultado()
