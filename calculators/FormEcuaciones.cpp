@@ -10,6 +10,7 @@
 #include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
+#include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -74,6 +75,10 @@ QTableWidget *CrearTabla(QWidget *padre, const QString &nombre, const QRect &zon
     tabla->setTabKeyNavigation(false);
     tabla->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla->horizontalHeader()->setHighlightSections(false);
+    // Qt's corner button, which the hidden row header leaves unused, still
+    // answers a screen reader.
+    for (QAbstractButton *esquina : tabla->findChildren<QAbstractButton *>())
+        Nombrar(esquina, QStringLiteral("Seleccionar toda la tabla"));
     return tabla;
 }
 

@@ -527,7 +527,8 @@ public:
         if (!limitante.isEmpty()) {
             bool esReactivo = false;
             for (int f = 0; f < esteq->rowCount(); ++f)
-                esReactivo = esReactivo || limitante == u"Reactivo limitante: " + esteq->item(f, 0)->text();
+                esReactivo =
+                    esReactivo || limitante == QStringLiteral("Reactivo limitante: ") + esteq->item(f, 0)->text();
             Exigir(esReactivo, "the limiting reagent is a species of the table", limitante);
         }
     }
