@@ -97,11 +97,6 @@ constexpr Flecha kSitiosFlechas[] = {
     {330, 58, "10 min", "los minutos finales de diez en diez", "TextMin2", Qt::Key_PageUp, Qt::Key_PageDown, false},
 };
 
-QString Q(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
 std::string Texto(const QString &texto)
 {
     return texto.toStdString();
@@ -173,7 +168,7 @@ QComboBox *CrearLista(QWidget *padre, const QString &nombre, const QRect &zona)
 template <std::size_t N> void Llenar(QComboBox *lista, const std::array<std::string_view, N> &textos)
 {
     for (std::string_view t : textos)
-        lista->addItem(Q(t));
+        lista->addItem(QString::fromUtf8(t));
 }
 
 } // namespace
@@ -270,7 +265,7 @@ void FormDecay::crearActividad()
 
     ui.ComboRadionucl = CrearLista(this, QStringLiteral("ComboRadionucl"), {16, 168, 126, 26});
     for (const Calculos::Radionuclido &r : Calculos::TablaRadionuclidos)
-        ui.ComboRadionucl->addItem(Q(r.nombre));
+        ui.ComboRadionucl->addItem(QString::fromUtf8(r.nombre));
     SinRadionuclido();
     ui.TextPeriodo = Crear<QLineEdit>(this, QStringLiteral("TextPeriodo"), {202, 168, 70, 26});
     ui.ComboTiempo = CrearLista(this, QStringLiteral("ComboTiempo"), {278, 168, 76, 26});
@@ -406,7 +401,7 @@ void FormDecay::MostrarParte(QLabel *valor, QLabel *unidad, const Calculos::Part
     valor->setVisible(parte.visible);
     unidad->setVisible(parte.visible);
     if (parte.visible)
-        unidad->setText(Q(parte.unidad));
+        unidad->setText(QString::fromUtf8(parte.unidad));
 }
 
 void FormDecay::CalcularDecay()
@@ -449,7 +444,7 @@ void FormDecay::MostrarActividad(const std::optional<Calculos::ActividadMostrada
         return;
     }
     if (!actividad->unidad.empty())
-        ui.LabelUnidades->setText(Q(actividad->unidad));
+        ui.LabelUnidades->setText(QString::fromUtf8(actividad->unidad));
     ui.LabelAct2->setText(TextoDeNumero(actividad->valor));
 }
 
@@ -459,8 +454,8 @@ void FormDecay::MostrarActividad(const std::optional<Calculos::ActividadMostrada
 std::optional<double> FormDecay::PeriodoSemidesintegracion()
 {
     if (const Calculos::Radionuclido *r = Calculos::BuscarRadionuclido(Texto(ui.ComboRadionucl->currentText()))) {
-        ui.TextPeriodo->setText(Q(r->periodo));
-        ui.ComboTiempo->setCurrentIndex(ui.ComboTiempo->findText(Q(r->unidad)));
+        ui.TextPeriodo->setText(QString::fromUtf8(r->periodo));
+        ui.ComboTiempo->setCurrentIndex(ui.ComboTiempo->findText(QString::fromUtf8(r->unidad)));
         return r->horas;
     }
     if (ui.TextPeriodo->text().isEmpty()) {
@@ -484,7 +479,7 @@ void FormDecay::VaciarResultado()
 void FormDecay::SinRadionuclido()
 {
     ui.ComboRadionucl->setCurrentIndex(-1);
-    ui.ComboRadionucl->setEditText(Q(Calculos::kSinRadionuclido));
+    ui.ComboRadionucl->setEditText(QString::fromUtf8(Calculos::kSinRadionuclido));
 }
 
 // Enter does nothing in the activity and half-life boxes.

@@ -52,11 +52,6 @@ etc.</p>
 const QString kMayorQueLaDePartida =
     QStringLiteral("La concentración de la disolución deseada no puede ser mayor que la de partida.");
 
-QString Texto(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
 void Llenar(QComboBox *lista, std::span<const Calculos::Unidad> unidades, int alCargar)
 {
     lista->setEditable(true);
@@ -66,7 +61,7 @@ void Llenar(QComboBox *lista, std::span<const Calculos::Unidad> unidades, int al
     lista->setCompleter(nullptr);
     lista->setFont(Fuente(QStringLiteral("Times New Roman"), 11));
     for (const Calculos::Unidad &u : unidades)
-        lista->addItem(Texto(u.texto));
+        lista->addItem(QString::fromUtf8(u.texto));
     lista->setCurrentIndex(alCargar);
 }
 
@@ -80,7 +75,7 @@ void Mostrar(QLabel *numero, QLabel *unidad, const Calculos::Escalado &resultado
 {
     numero->setText(TextoDeNumero(resultado.valor));
     // A value too large to write has no unit either.
-    unidad->setText(numero->text().isEmpty() ? QString() : Texto(resultado.unidad));
+    unidad->setText(numero->text().isEmpty() ? QString() : QString::fromUtf8(resultado.unidad));
 }
 
 } // namespace

@@ -66,11 +66,6 @@ static_assert(NivelesValidos());
 // The controls that name the group numbers 1..18.
 constexpr std::array<int, 18> kLabelDeGrupo{5, 6, 7, 8, 9, 10, 11, 21, 23, 22, 13, 14, 15, 16, 17, 18, 19, 20};
 
-QString Texto(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
 QRect Zona(const Calculos::Rectangulo &r)
 {
     return {r.x, r.y, r.ancho, r.alto};
@@ -126,8 +121,9 @@ void FormPrincipal::crearControles()
 
     const QFont fuenteCasilla = Fuente(QStringLiteral("Arial"), 24);
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        QLabel *casilla = Rotulo(ui.Fondo, QString::fromStdString(Calculos::NombreCasilla(e.simbolo)), Texto(e.simbolo),
-                                 Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
+        QLabel *casilla =
+            Rotulo(ui.Fondo, QString::fromStdString(Calculos::NombreCasilla(e.simbolo)), QString::fromUtf8(e.simbolo),
+                   Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
         Colorear(casilla, ColorClase(e.clase), Qt::black);
         ConBorde(casilla, true);
         Nombrar(casilla, QString::fromStdString(Calculos::LecturaElemento(e)),
@@ -300,8 +296,8 @@ void FormPrincipal::Casilla_MouseUp(QLabel *casilla)
 {
     ConBorde(casilla, true);
     const Calculos::Elemento &e = Calculos::TablaElementos[static_cast<std::size_t>(IndiceCasilla(casilla))];
-    ui.Label1->setText(Texto(e.simbolo));
-    ui.Label2->setText(Texto(e.nombre));
+    ui.Label1->setText(QString::fromUtf8(e.simbolo));
+    ui.Label2->setText(QString::fromUtf8(e.nombre));
     ui.Label3->setText(QString::fromStdString(Calculos::NumeroATexto(e.z)));
-    ui.Label4->setText(Texto(e.masaVisible));
+    ui.Label4->setText(QString::fromUtf8(e.masaVisible));
 }
