@@ -238,6 +238,11 @@ def main():
     escribir("marcas", "editada", etiquetas("1", "5", "-3", "1,5"))
     escribir("marcas", "enorme", etiquetas("1E+300", " 7 ", "1E+12", "0"))
 
+    for i, t in enumerate(["Fe2O3", "Fe₂(SO₄)₃", "SO4^2-", "NH₄⁺", "NaCl2", "Xx2", "Cl2O", "óxido de cobre(I)",
+                           "tetraoxosulfato(VI) de hidrógeno", "ACIDO PERCLORICO", "bis[hidrogeno(trioxidocarbonato)] de calcio",
+                           "hidrógeno(2−)", "((((", "pentóxido de dinitrógeno", ""]):
+        escribir("nomenclatura", "n%02d" % i, t)
+
     tono = bytes((128 + int(100 * math.sin(i / 5))) & 0xFF for i in range(64))
     escribir("wav", "mono8", wav(1, 8000, 8, tono))
     escribir("wav", "estereo16", wav(2, 44100, 16, tono))

@@ -1,6 +1,6 @@
 #include "shell/Dibujos.h"
 
-#include "widgets/Procesador.h"
+#include "platform/Procesador.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,7 @@
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
 #include "widgets/IconoAplicacion.h"
+#include "widgets/Idioma.h"
 
 #include <QApplication>
 
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
     QApplication::setWindowIcon(IconoAplicacion());
+    InstalarIdioma();
 
     // The splash is the only start-up window; it opens the periodic table.
     AbrirVentana(QStringLiteral("FormPresentacion"));
