@@ -123,7 +123,7 @@ void FormTemperatura::Vigilar(Escala escala)
 void FormTemperatura::CeroAbsoluto()
 {
     const auto escribir = [this](Escala escala, std::string_view texto) {
-        Caja(static_cast<int>(escala))->setText(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+        Caja(static_cast<int>(escala))->setText(QString::fromUtf8(texto));
     };
     escribir(Escala::Kelvin, Calculos::kCeroAbsolutoK);
     escribir(Escala::Celsius, Calculos::kCeroAbsolutoC);

@@ -286,14 +286,13 @@ void Fallar(Ventana &v, bool reducido)
 {
     const QString pedido = v.texto(QStringLiteral("Label1"));
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        if (QString::fromUtf8(e.simbolo.data(), static_cast<qsizetype>(e.simbolo.size())) != pedido)
+        if (QString::fromUtf8(e.simbolo) != pedido)
             continue;
         for (int z : {e.z + 1, e.z - 1}) {
             if (z < 1 || z > Calculos::kNumeroElementos)
                 continue;
             const std::string_view vecino = Calculos::TablaElementos[static_cast<std::size_t>(z - 1)].simbolo;
-            auto *celda = v.ventana()->findChild<QLabel *>(
-                Celda(reducido, QString::fromUtf8(vecino.data(), static_cast<qsizetype>(vecino.size()))));
+            auto *celda = v.ventana()->findChild<QLabel *>(Celda(reducido, QString::fromUtf8(vecino)));
             if (celda != nullptr && !celda->isHidden() && celda->text().isEmpty())
                 return v.clic(celda->objectName());
         }
