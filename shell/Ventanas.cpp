@@ -6,6 +6,8 @@
 #include "calculators/FormEcCuadratica.h"
 #include "calculators/FormRendimiento.h"
 #include "converters/FormEnergia.h"
+#include "formulation/FormFormulacion.h"
+#include "formulation/FormPracticaFormulacion.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
 #include "puzzle/FormFinTabla.h"
@@ -35,6 +37,8 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),
+    Ficha<FormFormulacion>("FormularNombrar"),
+    Ficha<FormPracticaFormulacion>("PracticarFormulacion"),
     Ficha<FormPuzle>("Tabla_completa"),
     Ficha<FormPuzle2>("Tabla_reducida"),
     Ficha<FormFinTabla>(),
