@@ -62,8 +62,8 @@ FormFormulacion::FormFormulacion(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void FormFormulacion::crearControles()
 {
-    ui.LabelEntrada = CrearEtiqueta(this, QStringLiteral("LabelEntrada"), QStringLiteral("Fórmula o nombre:"),
-                                    {20, 20, 300, 20});
+    ui.LabelEntrada =
+        CrearEtiqueta(this, QStringLiteral("LabelEntrada"), QStringLiteral("Fórmula o nombre:"), {20, 20, 300, 20});
     ui.TextEntrada = Crear<QLineEdit>(this, QStringLiteral("TextEntrada"), {20, 44, 400, 28});
     ui.TextEntrada->setFont(Fuente(QStringLiteral("Arial"), 12));
     NombrarPorRotulo(ui.TextEntrada, ui.LabelEntrada);
@@ -73,8 +73,8 @@ void FormFormulacion::crearControles()
     for (std::size_t i = 0; i < kFilas.size(); ++i) {
         const Fila &f = kFilas[i];
         const int y = 92 + 34 * static_cast<int>(i);
-        ui.rotulos[i] = CrearEtiqueta(this, QString::fromLatin1(f.rotulo), QString::fromUtf8(f.texto),
-                                      {20, y + 3, 100, 22});
+        ui.rotulos[i] =
+            CrearEtiqueta(this, QString::fromLatin1(f.rotulo), QString::fromUtf8(f.texto), {20, y + 3, 100, 22});
         resultados[i] = CrearEtiqueta(this, QString::fromLatin1(f.resultado), QString(), {124, y, kAncho - 144, 28});
         resultados[i]->setFont(letra);
         resultados[i]->setTextFormat(Qt::PlainText);

@@ -70,6 +70,8 @@ void FormPracticaFormulacion::crearControles()
                                         {12, 26 + 28 * static_cast<int>(i), 210, 24});
         ui.clases[i]->setText(QString::fromUtf8(kClases[i].texto));
         ui.clases[i]->setChecked(true);
+        // Only the box and its words take a click: no more than them.
+        ui.clases[i]->resize(ui.clases[i]->sizeHint());
     }
 
     ui.LabelModo = CrearEtiqueta(this, QStringLiteral("LabelModo"), QStringLiteral("Modo:"), {264, 24, 60, 22});
@@ -107,6 +109,7 @@ void FormPracticaFormulacion::crearControles()
     ui.LabelSolucion->setWordWrap(true);
     ui.LabelSolucion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     NombrarResultado(ui.LabelSolucion, QStringLiteral("Solución"));
+    ui.TextRespuesta->setFocus();
 }
 
 void FormPracticaFormulacion::conectar()
@@ -165,9 +168,9 @@ void FormPracticaFormulacion::ComprobarRespuesta()
     const Calculos::Correccion c = Calculos::Corregir(m_pregunta, respuesta.toStdString());
     if (c.acierto) {
         ui.LabelAciertos->setText(QString::number(++m_aciertos));
-        ui.LabelSolucion->setText(Texto(c.escrita) == respuesta ? QStringLiteral("¡Correcto!")
-                                                                : QStringLiteral("¡Correcto! Se escribe: ") +
-                                                                      Texto(c.escrita));
+        ui.LabelSolucion->setText(Texto(c.escrita) == respuesta
+                                      ? QStringLiteral("¡Correcto!")
+                                      : QStringLiteral("¡Correcto! Se escribe: ") + Texto(c.escrita));
         return;
     }
     ui.LabelFallos->setText(QString::number(++m_fallos));

@@ -195,6 +195,11 @@ const Lectura kLecturas[] = {
     {"FormEcCuadratica", "Resultado1", "Primera solución"},
     {"FormEcCuadratica", "Calcular", "Calcular", "Calcula con los datos escritos"},
 
+    {"FormFormulacion", "TextEntrada", "Fórmula o nombre"},
+    {"FormFormulacion", "LabelTradicional", "Nombre tradicional"},
+    {"FormPracticaFormulacion", "TextRespuesta", "Respuesta"},
+    {"FormPracticaFormulacion", "ComboModo", "Modo de práctica"},
+
     {"FormTemperatura", "TextF", "Grados Fahrenheit"},
     {"FormPresion", "TextHg", "Milímetros de mercurio (torr)"},
     {"FormEnergia", "TextJMol", "Kilojulios por mol"},
