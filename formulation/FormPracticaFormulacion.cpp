@@ -1,7 +1,7 @@
 #include "formulation/FormPracticaFormulacion.h"
 
+#include "platform/Azar.h"
 #include "widgets/Accesible.h"
-#include "widgets/Azar.h"
 #include "widgets/Controles.h"
 #include "widgets/Teclas.h"
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr const char *kResultados[] = {"LabelFormula", "LabelTipo",        "LabelComposicion", "LabelStock",
+constexpr const char *kResultados[] = {"LabelFormula",   "LabelTipo",        "LabelComposicion", "LabelStock",
                                        "LabelHidrogeno", "LabelSustitucion", "LabelTradicional"};
 
 class Formulacion : public ::testing::Test, public Abierta<FormFormulacion> {
@@ -63,7 +63,8 @@ TEST_F(Formulacion, NombraYFormula)
         {"SO₄²⁻", "SO₄²⁻|Anión|tetraoxidosulfato(2−)||||sulfato"},
         // No accent, no capitals: the labels spell it right.
         {"OXIDO DE NIQUEL(II)", "NiO|Óxido|monóxido de níquel|óxido de níquel(II)|||óxido niqueloso"},
-        {"bicarbonato de sodio", "NaHCO₃|Sal ácida|||hidrogeno(trioxidocarbonato) de sodio||hidrogenocarbonato de sodio"},
+        {"bicarbonato de sodio",
+         "NaHCO₃|Sal ácida|||hidrogeno(trioxidocarbonato) de sodio||hidrogenocarbonato de sodio"},
     };
     for (const Caso &c : casos) {
         Entrar(c.entrada);

@@ -1,7 +1,7 @@
 #include "formulation/FormPracticaFormulacion.h"
 #include "formulation/nomenclatura.h"
+#include "platform/Azar.h"
 #include "tests/support/Ventana.h"
-#include "widgets/Azar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +15,10 @@ namespace {
 
 // Every game is dealt from a seed the test fixes.
 struct SemillaFija {
-    SemillaFija() { InstalarManejadorSemilla([] { return 20u; }); }
+    SemillaFija()
+    {
+        InstalarManejadorSemilla([] { return 20u; });
+    }
     ~SemillaFija() { InstalarManejadorSemilla({}); }
 };
 
@@ -23,7 +26,8 @@ class Practica : public ::testing::Test, public SemillaFija, public Abierta<Form
 protected:
     const Calculos::Compuesto &Preguntado() const
     {
-        const Calculos::Compuesto *c = Calculos::Nombrar(texto(QStringLiteral("LabelPregunta")).toStdString()).compuesto;
+        const Calculos::Compuesto *c =
+            Calculos::Nombrar(texto(QStringLiteral("LabelPregunta")).toStdString()).compuesto;
         EXPECT_NE(c, nullptr) << texto(QStringLiteral("LabelPregunta")).toStdString();
         static const Calculos::Compuesto vacio{};
         return c ? *c : vacio;

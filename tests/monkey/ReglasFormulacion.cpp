@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const char *kResultados[] = {"LabelFormula", "LabelTipo",        "LabelComposicion", "LabelStock",
+constexpr const char *kResultados[] = {"LabelFormula",   "LabelTipo",        "LabelComposicion", "LabelStock",
                                        "LabelHidrogeno", "LabelSustitucion", "LabelTradicional"};
 
 const QStringList &MensajesDeError()
@@ -49,13 +49,11 @@ public:
             Exigir(n.compuesto != nullptr, "the formula shown is one the window knows", textos.join(u'|'));
             if (n.compuesto) {
                 const Calculos::Compuesto &c = *n.compuesto;
-                const QStringList esperados{QString::fromStdString(c.formula),
-                                            QString::fromUtf8(Calculos::NombreDeTipo(c.tipo).data()),
-                                            QString::fromStdString(c.composicion),
-                                            QString::fromStdString(c.stock),
-                                            QString::fromStdString(c.hidrogeno),
-                                            QString::fromStdString(c.sustitucion),
-                                            QString::fromStdString(c.tradicional)};
+                const QStringList esperados{
+                    QString::fromStdString(c.formula),     QString::fromUtf8(Calculos::NombreDeTipo(c.tipo).data()),
+                    QString::fromStdString(c.composicion), QString::fromStdString(c.stock),
+                    QString::fromStdString(c.hidrogeno),   QString::fromStdString(c.sustitucion),
+                    QString::fromStdString(c.tradicional)};
                 Exigir(textos == esperados, "the labels are all of the formula shown", textos.join(u'|'));
             }
         }
