@@ -1,7 +1,7 @@
+#include "platform/Idioma.h"
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
 #include "widgets/IconoAplicacion.h"
-#include "widgets/Idioma.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 
 #include "platform/Azar.h"
 #include "platform/Fecha.h"
-#include "widgets/Idioma.h"
+#include "platform/Idioma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
