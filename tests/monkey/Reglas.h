@@ -26,6 +26,9 @@ struct Evento {
         Tic,    // one tick of a running timer
         Jugada, // a click a player who knows the game would make
         Dato,   // a value that makes sense typed key by key into a box
+        Edicion, // an edit without a key: an entry of the box's context menu
+                 // (paste, cut, delete, undo, redo), a middle-button paste
+                 // or a drop of a text
         Cierre, // the window closed with its close box, to be opened again
     };
 
@@ -68,7 +71,8 @@ struct Evento {
     // Keys, a paste or a value typed in the named control.
     bool TecleoEn(const QString &nombre) const
     {
-        return (tipo == Tipo::Tecla || tipo == Tipo::Pegar || (tipo == Tipo::Dato && edita)) && control == nombre;
+        return (tipo == Tipo::Tecla || tipo == Tipo::Pegar || tipo == Tipo::Edicion || (tipo == Tipo::Dato && edita)) &&
+               control == nombre;
     }
 };
 
