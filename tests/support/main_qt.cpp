@@ -1,4 +1,5 @@
-#include "widgets/Procesador.h"
+#include "platform/Procesador.h"
+#include "widgets/Idioma.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    // As the program starts.
+    InstalarIdioma();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

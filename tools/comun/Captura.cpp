@@ -1,8 +1,9 @@
 #include "tools/comun/Captura.h"
 
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
-#include "widgets/Procesador.h"
+#include "platform/Azar.h"
+#include "platform/Fecha.h"
+#include "platform/Procesador.h"
+#include "widgets/Idioma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@ void PrepararProgramaFijo()
     LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    InstalarIdioma();
     InstalarManejadorSemilla([] { return 1U; });
     InstalarHoy([] { return QDate(2026, 12, 8); });
 }
