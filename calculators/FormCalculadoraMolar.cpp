@@ -160,7 +160,8 @@ void FormCalculadoraMolar::conectar()
         connect(propia, &QLineEdit::textEdited, this, [this, otra] { Cantidad_Change(otra); });
     }
     for (int n = 0; n < kFilas; ++n) {
-        InstalarFiltro(ui.Porcent[n], n == kFilas - 1 ? Calculos::TipoFiltro::ConMensaje : Calculos::TipoFiltro::Decimal);
+        InstalarFiltro(ui.Porcent[n],
+                       n == kFilas - 1 ? Calculos::TipoFiltro::ConMensaje : Calculos::TipoFiltro::Decimal);
         for (QLineEdit *caja : {ui.Elemento[n], ui.Porcent[n]}) {
             connect(caja, &QLineEdit::textEdited, this, &FormCalculadoraMolar::Fila_Change);
             caja->installEventFilter(this);

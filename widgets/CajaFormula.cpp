@@ -98,7 +98,8 @@ void CajaFormula::Vaciar()
 void CajaFormula::keyPressEvent(QKeyEvent *evento)
 {
     const QString anterior = m_caracter;
-    const bool caracter = EsCaracter(evento->text()) && !(evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    const bool caracter =
+        EsCaracter(evento->text()) && !(evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
     if (caracter) {
         m_caracter = evento->text();
         TamanoSiguiente(Clasificar(m_caracter) == ClaseTecla::Digito ? kTamanoIndice : kTamanoSimbolo);

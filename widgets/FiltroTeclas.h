@@ -29,4 +29,3 @@ struct Tope {
 // QLineEdit::textEdited, which every one of those routes emits; a window
 // keeps a key handler only for keys that act as keys (Enter).
 void InstalarFiltro(QLineEdit *caja, Calculos::TipoFiltro tipo, std::optional<Tope> tope = std::nullopt);
-

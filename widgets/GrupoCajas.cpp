@@ -20,7 +20,8 @@ GrupoCajas::GrupoCajas(QWidget *ventana, std::span<const CajaConversion> cajas, 
         // Converted once the box has told everyone else of its change (a
         // window may watch a box, and correct it, before it is converted).
         connect(caja, &QLineEdit::textEdited, this, [this, caja, i] {
-            connect(caja, &QLineEdit::textChanged, this, [this, i] { Caja_Change(i); }, Qt::SingleShotConnection);
+            connect(
+                caja, &QLineEdit::textChanged, this, [this, i] { Caja_Change(i); }, Qt::SingleShotConnection);
         });
         m_cajas.push_back(caja);
     }

@@ -74,7 +74,8 @@ bool GuardiaFoco::eventFilter(QObject *objeto, QEvent *evento)
         m_devuelto->window()->focusWidget() != m_devuelto) {
         QPointer<QWidget> campo(m_devuelto);
         QMetaObject::invokeMethod(
-            this, [this, campo, comprobar = m_comprobarDevuelto, tanda = m_tanda] { Comprobar(campo, comprobar, tanda); },
+            this,
+            [this, campo, comprobar = m_comprobarDevuelto, tanda = m_tanda] { Comprobar(campo, comprobar, tanda); },
             Qt::QueuedConnection);
     }
     return false;

@@ -4,9 +4,9 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QLineEdit>
 #include <QTest>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -53,7 +53,8 @@ struct Vigilada : QObject {
     Vigilada()
     {
         caja.installEventFilter(this);
-        connect(&caja, &CajaFormula::editada, this, [this](const QString &c) { ediciones << (c.isEmpty() ? QStringLiteral("-") : c); });
+        connect(&caja, &CajaFormula::editada, this,
+                [this](const QString &c) { ediciones << (c.isEmpty() ? QStringLiteral("-") : c); });
         caja.show();
         caja.activateWindow();
         caja.setFocus();
@@ -130,8 +131,7 @@ TEST(CajaFormula, LoPegadoSeTecleaLetraALetra)
         // box, one line, keeps out.
         EXPECT_EQ(v.caja.Texto(), QStringLiteral("H2SO4K")) << static_cast<int>(via);
         EXPECT_EQ(Tamanos(v.caja), (std::vector<qreal>{14, 8, 14, 14, 8, 14})) << static_cast<int>(via);
-        EXPECT_EQ(v.teclas, (QStringList{"H", "2", "S", "O", "4", "\r", "K"}))
-            << static_cast<int>(via);
+        EXPECT_EQ(v.teclas, (QStringList{"H", "2", "S", "O", "4", "\r", "K"})) << static_cast<int>(via);
         EXPECT_EQ(v.ediciones, (QStringList{"H", "2", "S", "O", "4", "K"})) << static_cast<int>(via);
     }
 }
