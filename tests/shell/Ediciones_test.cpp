@@ -147,10 +147,11 @@ public:
 
     void SeleccionarTodo(const QString &nombre) { Atajo(nombre, Qt::Key_A, Qt::ControlModifier, "\x01"); }
 
-    void Borrar(const QString &nombre, const QString &texto)
+    // Everything selected and taken away by typing.
+    void Borrar(const QString &nombre)
     {
-        for (qsizetype n = 0; n < texto.size(); ++n)
-            tecla(nombre, Qt::Key_Backspace);
+        SeleccionarTodo(nombre);
+        tecla(nombre, Qt::Key_Backspace);
     }
 
     // Where the text ends: a drop or a middle click there inserts where
@@ -212,7 +213,7 @@ public:
         case Via::CtrlZ:
         case Via::MenuDeshacer:
             teclear(nombre, texto);
-            Borrar(nombre, texto);
+            Borrar(nombre);
             if (via == Via::CtrlZ)
                 return Atajo(nombre, Qt::Key_Z, Qt::ControlModifier, "\x1a");
             return Menu(nombre, "edit-undo");
@@ -220,7 +221,7 @@ public:
         case Via::CtrlShiftZ:
         case Via::MenuRehacer:
             teclear(nombre, texto);
-            Borrar(nombre, texto);
+            Borrar(nombre);
             Atajo(nombre, Qt::Key_Z, Qt::ControlModifier, "\x1a");
             if (via == Via::CtrlShiftZ)
                 return Atajo(nombre, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "\x1a");
@@ -236,9 +237,11 @@ public:
         }
     }
 
-    // The same by typing.
+    // The same by typing: what the box held before and the text, typed
+    // again where an undo brings them back.
     void Teclear(Via via, const QString &nombre, const QString &texto)
     {
+        const QString antes = TextoDe(caja(nombre));
         switch (via) {
         case Via::CtrlV:
         case Via::ShiftInsert:
@@ -249,19 +252,19 @@ public:
         case Via::CtrlZ:
         case Via::MenuDeshacer:
             teclear(nombre, texto);
-            Borrar(nombre, texto);
-            return teclear(nombre, texto);
+            Borrar(nombre);
+            return teclear(nombre, antes + texto);
         case Via::CtrlShiftZ:
         case Via::MenuRehacer:
             teclear(nombre, texto);
-            Borrar(nombre, texto);
-            teclear(nombre, texto);
-            return Borrar(nombre, texto);
+            Borrar(nombre);
+            teclear(nombre, antes + texto);
+            return Borrar(nombre);
         case Via::CtrlX:
         case Via::MenuCortar:
         case Via::MenuEliminar:
             teclear(nombre, texto);
-            return Borrar(nombre, texto);
+            return Borrar(nombre);
         }
     }
 
