@@ -60,7 +60,9 @@ inline constexpr std::array<Elemento, kNumeroElementos> TablaElementos{{
     {18, "Ar", "Argón", "39,948", 3, 18, 0, Clase::I, 39.948},
     {19, "K", "Potasio", "39,098", 4, 1, 0, Clase::B, 39.102},
     {20, "Ca", "Calcio", "40,078", 4, 2, 0, Clase::C, 40.08},
-    {21, "Sc", "Escandio", "44,956", 4, 3, 0, Clase::D, 44.656},
+    // Scandium's calculation mass was once 44.656, two digits swapped; its
+    // atomic weight, as shown, is 44.956.
+    {21, "Sc", "Escandio", "44,956", 4, 3, 0, Clase::D, 44.956},
     {22, "Ti", "Titanio", "47,867", 4, 4, 0, Clase::D, 47.9},
     {23, "V", "Vanadio", "50,942", 4, 5, 0, Clase::D, 50.942},
     {24, "Cr", "Cromo", "51,996", 4, 6, 0, Clase::D, 51.996},

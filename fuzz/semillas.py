@@ -227,6 +227,18 @@ def main():
     escribir("marcas", "editada", etiquetas("1", "5", "-3", "1,5"))
     escribir("marcas", "enorme", etiquetas("1E+300", " 7 ", "1E+12", "0"))
 
+    for i, t in enumerate(["Fe2O3", "Fe₂(SO₄)₃", "SO4^2-", "NH₄⁺", "NaCl2", "Xx2", "Cl2O", "óxido de cobre(I)",
+                           "tetraoxosulfato(VI) de hidrógeno", "ACIDO PERCLORICO", "bis[hidrogeno(trioxidocarbonato)] de calcio",
+                           "hidrógeno(2−)", "((((", "pentóxido de dinitrógeno", ""]):
+        escribir("nomenclatura", "n%02d" % i, t)
+
+    for i, e in enumerate(["Fe + O2 -> Fe2O3", "MnO4^- + Fe^2+ + H^+ -> Mn^2+ + Fe^3+ + H2O",
+                           "K4[Fe(CN)6] + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O",
+                           "CuSO4·5H2O(s) → CuSO4(s) + H2O(g)", "Cr₂O₇²⁻ + Fe²⁺ + H⁺ = Cr³⁺ + Fe³⁺ + H₂O",
+                           "MnO4^- + H^+ + e^- => Mn^2+ + H2O", "H2 + O2 -> H2O + H2O2", "H2O -> H2O2",
+                           "H4294967291 + O4294967279 -> HO", "Og + Xx -> h2", "2 H2 + O2 -> 2 H2O"]):
+        escribir("ecuaciones", "e%02d" % i, e)
+
 
 if __name__ == "__main__":
     main()

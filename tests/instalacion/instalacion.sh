@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into an empty folder, as a package would with prefix
-# /usr, and checks what lands there: the program, its sound, its menu entry,
-# its icons and its software-centre entry, the last two through their
-# validators. Usage: instalacion.sh <build folder>
+# /usr, and checks what lands there: the program, its sound, its menu entry
+# and software-centre entry (through their validators), its icons and its
+# licence. Usage: instalacion.sh <build folder>
 set -eu
 
 construccion=$1
@@ -34,8 +34,9 @@ for lado in 16 22 24 32 48 64 128 256; do
         fallos=$((fallos + 1))
     fi
 done
+[ -f "$raiz/share/doc/orvella/copyright" ] || falta share/doc/orvella/copyright
 # Nothing else: no tests, benchmarks or tools.
-otros=$(find "$destino" -type f | grep -v -E '/usr/(bin/orvella|share/(orvella|applications|metainfo|icons)/)' || true)
+otros=$(find "$destino" -type f | grep -v -E '/usr/(bin/orvella|share/(orvella|applications|metainfo|icons|doc/orvella)/)' || true)
 if [ -n "$otros" ]; then
     echo "installed but not part of the program:"
     echo "$otros"
