@@ -3,6 +3,7 @@
 #include "shell/Ventanas.h"
 #include "widgets/Estilo.h"
 #include "widgets/IconoAplicacion.h"
+#include "widgets/Idioma.h"
 #include "widgets/Procesador.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     InstalarEstilo();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    InstalarIdioma();
 
     // The splash is the only start-up window; it opens the periodic table.
     AbrirVentana(QStringLiteral("FormPresentacion"));

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the build into an empty folder, as a package would with prefix
 # /usr, and checks what lands there: the program, its sound, its menu entry
-# and software-centre entry (through their validators), its icons and its
-# licence. Usage: instalacion.sh <build folder>
+# and software-centre entry (through their validators), its icons, its
+# licence, changelog and manual page. Usage: instalacion.sh <build folder>
 set -eu
 
 construccion=$1
@@ -35,8 +35,11 @@ for lado in 16 22 24 32 48 64 128 256; do
     fi
 done
 [ -f "$raiz/share/doc/orvella/copyright" ] || falta share/doc/orvella/copyright
+for comprimido in share/doc/orvella/changelog.gz share/man/man1/orvella.1.gz; do
+    gzip -t "$raiz/$comprimido" 2>/dev/null || falta "$comprimido, compressed"
+done
 # Nothing else: no tests, benchmarks or tools.
-otros=$(find "$destino" -type f | grep -v -E '/usr/(bin/orvella|share/(orvella|applications|metainfo|icons|doc/orvella)/)' || true)
+otros=$(find "$destino" -type f | grep -v -E '/usr/(bin/orvella|share/(orvella|applications|metainfo|icons|doc/orvella)/|share/man/man1/orvella\.1\.gz$)' || true)
 if [ -n "$otros" ]; then
     echo "installed but not part of the program:"
     echo "$otros"

@@ -113,12 +113,13 @@ bool CerradorDeCajas::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (evento->type() == QEvent::Show) {
         if (auto *caja = qobject_cast<QMessageBox *>(objeto)) {
-            if (alMostrar)
-                alMostrar(caja);
-            // Closed from its own loop, once it is really up.
+            // Looked at and closed from its own loop, once it is really up
+            // and has taken its size.
             QMetaObject::invokeMethod(
                 caja,
                 [this, caja] {
+                    if (alMostrar)
+                        alMostrar(caja);
                     caja->accept();
                     ++m_cerradas;
                 },

@@ -120,7 +120,7 @@ class CerradorDeCajas : public QObject {
 public:
     CerradorDeCajas();
     int cerradas() const { return m_cerradas; }
-    // Runs as each box shows, before it is closed.
+    // Runs once each box is up, before it is closed.
     std::function<void(QMessageBox *)> alMostrar;
 
 protected:

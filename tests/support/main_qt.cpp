@@ -1,3 +1,4 @@
+#include "widgets/Idioma.h"
 #include "widgets/Procesador.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    // As the program starts.
+    InstalarIdioma();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "tests/support/Ventana.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -79,4 +80,37 @@ TEST(Mensajes, SinManejadorSaleUnaCajaModalDeVerdad)
     const auto aviso = MostrarYMirar(&ventana, Icono::Ninguno);
     ASSERT_TRUE(aviso.has_value());
     EXPECT_EQ(aviso->icono, QMessageBox::NoIcon);
+}
+
+// The window manager's title bar holds the title, the window's icon and three
+// buttons, each at least a line and a half of text wide: a box narrower than
+// that shows its title cut ("O… la").
+TEST(Mensajes, LaCajaMuestraSuTituloEntero)
+{
+    struct Caso {
+        const char *texto;
+        const char *titulo;
+        Icono icono;
+    };
+    const Caso casos[] = {
+        {"Datos no válidos", "Orvella", Icono::Ninguno},
+        {"Marca mejorada", "Orvella", Icono::Ninguno},
+        {"x", "Error", Icono::Error},
+        {"Sí", "Decaimiento radiactivo de una muestra", Icono::Ninguno},
+    };
+    for (const Caso &c : casos) {
+        int ancho = 0;
+        int necesario = 0;
+        CerradorDeCajas cerrador;
+        cerrador.alMostrar = [&](QMessageBox *caja) {
+            ancho = caja->width();
+            QFont negrita = caja->font();
+            negrita.setBold(true);
+            const QFontMetrics medida(negrita);
+            necesario = medida.horizontalAdvance(caja->windowTitle()) + 4 * medida.height() * 3 / 2;
+        };
+        MostrarMensaje(nullptr, QString::fromUtf8(c.texto), QString::fromUtf8(c.titulo), c.icono);
+        EXPECT_GT(necesario, 0);
+        EXPECT_GE(ancho, necesario) << c.titulo;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "widgets/Azar.h"
 #include "widgets/Fecha.h"
+#include "widgets/Idioma.h"
 #include "widgets/Procesador.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ void PrepararProgramaFijo()
     LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
+    InstalarIdioma();
     InstalarManejadorSemilla([] { return 1U; });
     InstalarHoy([] { return QDate(2026, 12, 8); });
 }
