@@ -1,4 +1,4 @@
-#include "widgets/Procesador.h"
+#include "platform/Procesador.h"
 
 #include <QApplication>
 

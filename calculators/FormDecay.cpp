@@ -1,10 +1,10 @@
 #include "calculators/FormDecay.h"
 
+#include "platform/Fecha.h"
 #include "widgets/Accesible.h"
 #include "widgets/Ayuda.h"
 #include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
-#include "widgets/Fecha.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Flechas.h"
 #include "widgets/GuardiaFoco.h"

@@ -1,11 +1,11 @@
 #include "puzzle/FormFinTabla.h"
 
+#include "platform/Archivos.h"
+#include "platform/Sonido.h"
 #include "puzzle/Trofeo.h"
 #include "puzzle/VentanaPuzle.h"
 #include "widgets/Accesible.h"
-#include "widgets/Archivos.h"
 #include "widgets/Controles.h"
-#include "widgets/Sonido.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "puzzle/VentanaPuzle.h"
 
+#include "platform/Ajustes.h"
+#include "platform/Azar.h"
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/marcas.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ajustes.h"
-#include "widgets/Azar.h"
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
 

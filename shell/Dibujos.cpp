@@ -2,7 +2,7 @@
 
 #include "core/series.h"
 
-#include "widgets/Procesador.h"
+#include "platform/Procesador.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/aplicacion.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,9 +11,6 @@ class QWidget;
 enum class Icono { Ninguno, Error };
 
 using ManejadorMensajes = std::function<void(QWidget *, const QString &texto, const QString &titulo, Icono)>;
-
-// The application's title, used by the notices that carry no title of their own.
-inline const char *const kTituloAplicacion = "Orvella";
 
 // Every message box of the program goes through here: a modal box with an
 // OK button, owned by the window of `ventana`.

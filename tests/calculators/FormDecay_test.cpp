@@ -1,6 +1,6 @@
 #include "calculators/FormDecay.h"
+#include "platform/Fecha.h"
 #include "tests/support/Ventana.h"
-#include "widgets/Fecha.h"
 #include "widgets/Flechas.h"
 
 #include <QAbstractItemView>

@@ -1,12 +1,12 @@
 #include "tests/monkey/Mono.h"
 
+#include "platform/Ajustes.h"
+#include "platform/Azar.h"
+#include "platform/Fecha.h"
 #include "tests/monkey/Textos.h"
 #include "tests/support/RegistroMensajes.h"
 #include "tests/support/RegistroSonidos.h"
 #include "tests/support/Ventana.h"
-#include "widgets/Ajustes.h"
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
 
 #include <QAbstractButton>
 #include <QApplication>

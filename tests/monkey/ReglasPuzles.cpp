@@ -1,10 +1,10 @@
 // The invariants of the two puzzles and their best-time records.
 
 #include "core/elementos.h"
+#include "platform/Ajustes.h"
 #include "puzzle/marcas.h"
 #include "puzzle/puzle.h"
 #include "tests/monkey/ReglasVentanas.h"
-#include "widgets/Ajustes.h"
 
 #include <QFile>
 #include <QHash>

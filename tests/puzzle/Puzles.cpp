@@ -1,7 +1,7 @@
 #include "tests/puzzle/Puzles.h"
 
-#include "widgets/Ajustes.h"
-#include "widgets/Azar.h"
+#include "platform/Ajustes.h"
+#include "platform/Azar.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "widgets/Sonido.h"
+#include "platform/Sonido.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/Sonido.h"
+#include "platform/Sonido.h"
 
 #include <QString>
 #include <QStringList>

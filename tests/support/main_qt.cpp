@@ -1,5 +1,5 @@
+#include "platform/Procesador.h"
 #include "widgets/Idioma.h"
-#include "widgets/Procesador.h"
 
 #include <QApplication>
 

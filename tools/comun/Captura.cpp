@@ -1,9 +1,9 @@
 #include "tools/comun/Captura.h"
 
-#include "widgets/Azar.h"
-#include "widgets/Fecha.h"
+#include "platform/Azar.h"
+#include "platform/Fecha.h"
+#include "platform/Procesador.h"
 #include "widgets/Idioma.h"
-#include "widgets/Procesador.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,13 +8,13 @@
 // Usage: orvella_guia [output folder]
 
 #include "core/elementos.h"
+#include "platform/Ajustes.h"
+#include "platform/Sonido.h"
 #include "puzzle/puzle.h"
 #include "shell/Ventanas.h"
 #include "tools/comun/Captura.h"
-#include "widgets/Ajustes.h"
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
-#include "widgets/Sonido.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

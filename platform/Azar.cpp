@@ -1,4 +1,4 @@
-#include "widgets/Azar.h"
+#include "platform/Azar.h"
 
 #include <chrono>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "widgets/Ajustes.h"
+#include "platform/Ajustes.h"
 
-#include "widgets/Mensajes.h"
+#include "core/aplicacion.h"
 
 #include <QDir>
 #include <QSettings>

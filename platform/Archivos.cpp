@@ -1,4 +1,4 @@
-#include "widgets/Archivos.h"
+#include "platform/Archivos.h"
 
 #include <QCoreApplication>
 #include <QDir>

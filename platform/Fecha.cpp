@@ -1,4 +1,4 @@
-#include "widgets/Fecha.h"
+#include "platform/Fecha.h"
 
 namespace {
 
