@@ -3,8 +3,6 @@
 #include "calculators/calculadora_molar.h"
 #include "core/numeros.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
@@ -19,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 
@@ -33,6 +30,9 @@ const char *const kInformacion =
     "<p>La casilla de la fórmula no admite paréntesis: una fórmula como Mg(PH<sub>2</sub>O<sub>5</sub>)"
     "<sub>2</sub> debe escribirse desarrollada, MgP<sub>2</sub>H<sub>4</sub>O<sub>10</sub>. Las cifras que "
     "se teclean salen más pequeñas, como subíndices.</p>";
+
+const MensajesFormula kErroresFormula{.empiezaPorNumero = {"La fórmula no puede empezar por un número"},
+                                      .simboloDesconocido = {"Fórmula incorrecta."}};
 
 template <std::size_t N> int Fila(const std::array<QLineEdit *, N> &cajas, const QObject *objeto)
 {
@@ -54,12 +54,11 @@ std::string Texto(const QLineEdit *caja)
 
 } // namespace
 
-FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : QWidget(parent, Qt::Window)
+FormCalculadoraMolar::FormCalculadoraMolar(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Calculadora molar"), 28), Fuente(QStringLiteral("Arial"), 9),
                     {724, 548});
 
-    m_guardia = new GuardiaFoco(this);
     crearControles();
     conectar();
 
@@ -90,18 +89,12 @@ void FormCalculadoraMolar::crearControles()
     ui.BoxGramos = Crear<QLineEdit>(this, QStringLiteral("BoxGramos"), {280, 106, 120, 26});
     NombrarPorRotulo(ui.BoxGramos, gramos, QStringLiteral("Gramos"));
 
-    ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
-    ui.cbCalcular->move(560, 14);
-    ui.cbBorrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("cbBorrar"), this);
-    ui.cbBorrar->move(612, 14);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(664, 14);
+    CrearBotones("cbCalcular", "cbBorrar", {664, 14});
 
     crearFilas();
 
     // Over both frames when shown.
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kInformacion, {16, 150, 692, 384},
-                                      Fuente(QStringLiteral("Times New Roman"), 13));
+    CrearAyuda(kInformacion, {16, 150, 692, 384}, Fuente(QStringLiteral("Times New Roman"), 13));
 }
 
 // The ten rows of the percent composition and of the empirical formula.
@@ -148,9 +141,6 @@ void FormCalculadoraMolar::crearFilas()
 
 void FormCalculadoraMolar::conectar()
 {
-    connect(ui.cbCalcular, &QPushButton::clicked, this, &FormCalculadoraMolar::cbCalcular_Click);
-    connect(ui.cbBorrar, &QPushButton::clicked, this, &FormCalculadoraMolar::cbBorrar_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormCalculadoraMolar::Informacion_Click);
     connect(ui.CalcInd, &QPushButton::clicked, this, &FormCalculadoraMolar::CalcInd_Click);
 
     for (QObject *caja : {static_cast<QObject *>(ui.BoxFormulaEmp), static_cast<QObject *>(ui.BoxMoles),
@@ -195,27 +185,9 @@ bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
-double FormCalculadoraMolar::MasaMolecular(const Calculos::AnalisisFormula &analisis)
-{
-    switch (analisis.error) {
-    case Calculos::ErrorFormula::Ninguno:
-        return analisis.masa;
-    case Calculos::ErrorFormula::Vacia:
-        return 0.0;
-    case Calculos::ErrorFormula::EmpiezaPorNumero:
-        MostrarError(this, QStringLiteral("La fórmula no puede empezar por un número"));
-        break;
-    case Calculos::ErrorFormula::SimboloDesconocido:
-        MostrarError(this, QStringLiteral("Fórmula incorrecta."));
-        break;
-    }
-    ui.BoxFormulaEmp->setFocus();
-    return 0.0;
-}
-
 void FormCalculadoraMolar::CalcularMolar()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     if (!Calculos::CantidadesAceptadas(Texto(ui.BoxMoles), Texto(ui.BoxGramos))) {
         MostrarAviso(this, QStringLiteral("Valores no válidos."));
         return;
@@ -223,7 +195,7 @@ void FormCalculadoraMolar::CalcularMolar()
 
     const QString formula = ui.BoxFormulaEmp->Texto();
     const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
-    const double masa = MasaMolecular(analisis);
+    const double masa = MasaDeFormula(analisis, ui.BoxFormulaEmp, kErroresFormula);
     if (formula.isEmpty()) {
         ui.LbMasaMolecular->clear();
         ui.BoxFormulaEmp->setFocus();
@@ -236,7 +208,7 @@ void FormCalculadoraMolar::CalcularMolar()
             ui.BoxGramos->setEnabled(true);
         }
     }
-    ui.cbCalcular->setEnabled(false);
+    BotonCalcular()->setEnabled(false);
     Porcentual(formula, analisis);
 }
 
@@ -301,7 +273,7 @@ void FormCalculadoraMolar::OcultarPorcentajes()
 
 void FormCalculadoraMolar::BorrarResultados()
 {
-    ui.cbCalcular->setEnabled(true);
+    BotonCalcular()->setEnabled(true);
     ui.LbMasaMolecular->clear();
     ui.BoxMoles->clear();
     ui.BoxGramos->clear();
@@ -317,14 +289,14 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
     // Tab only leaves the box.
     if (EsEnter(evento)) {
         // Whatever the modifiers: the formula is one line.
-        ui.cbCalcular->setEnabled(true);
+        BotonCalcular()->setEnabled(true);
         ui.BoxFormulaEmp->Vaciar();
         return true;
     }
     const bool tab = evento->key() == Qt::Key_Tab || evento->key() == Qt::Key_Backtab;
     if (evento->text().isEmpty() || tab)
         return false;
-    ui.cbCalcular->setEnabled(true);
+    BotonCalcular()->setEnabled(true);
     if (evento->key() == Qt::Key_Backspace) {
         BorrarResultados();
         return false;
@@ -351,7 +323,7 @@ bool FormCalculadoraMolar::Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra,
 {
     if (!EsTecleo(evento))
         return false;
-    ui.cbCalcular->setEnabled(true);
+    BotonCalcular()->setEnabled(true);
     otra->clear();
     otra->setEnabled(false);
     return AplicarFiltro(propia, evento, Calculos::TipoFiltro::Decimal);
@@ -375,7 +347,7 @@ void FormCalculadoraMolar::Fila_KeyUp(QKeyEvent *evento)
 
 void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(ui.Elemento[n], *evento, [this, n] {
+    Guardia()->AlPerderFoco(ui.Elemento[n], *evento, [this, n] {
         QLineEdit *caja = ui.Elemento[n];
         const std::string simbolo = Texto(caja);
         if (simbolo.empty() || Calculos::MasaAtomicaDoble(simbolo) != 0.0 ||
@@ -389,17 +361,17 @@ void FormCalculadoraMolar::Elemento_LostFocus(int n, QFocusEvent *evento)
 
 void FormCalculadoraMolar::Porcent_LostFocus(int n, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFocoSinCero(ui.Porcent[n], *evento);
+    Guardia()->AlPerderFocoSinCero(ui.Porcent[n], *evento);
 }
 
-void FormCalculadoraMolar::cbCalcular_Click()
+void FormCalculadoraMolar::Calcular_Click()
 {
     CalcularMolar();
 }
 
-void FormCalculadoraMolar::cbBorrar_Click()
+void FormCalculadoraMolar::Borrar_Click()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     ui.BoxFormulaEmp->Vaciar();
     BorrarResultados();
     for (int n = 0; n < kFilas; ++n) {
@@ -408,11 +380,6 @@ void FormCalculadoraMolar::cbBorrar_Click()
         ui.Indice[n]->clear();
     }
     ui.BoxFormulaEmp->setFocus();
-}
-
-void FormCalculadoraMolar::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }
 
 void FormCalculadoraMolar::CalcInd_Click()

@@ -1,18 +1,16 @@
 #pragma once
 
 #include "calculators/formula_empirica.h"
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 // Molar mass of a formula, grams <-> moles, the percent composition of the
 // formula and, on its own, the empirical formula from mass percentages.
 // Every value lives in the controls; each step reads back what the previous
 // one displayed, so the rounding on screen is what the next step uses.
-class FormCalculadoraMolar : public QWidget {
+class FormCalculadoraMolar : public VentanaCalculadora {
     Q_OBJECT
 
 public:
-    static constexpr int kFilas = 10;
-
     explicit FormCalculadoraMolar(QWidget *parent = nullptr);
 
 protected:
@@ -24,7 +22,6 @@ private:
     void conectar();
 
     void CalcularMolar();
-    double MasaMolecular(const Calculos::AnalisisFormula &analisis);
     void ConvertirCantidades();
     void Porcentual(const QString &formula, const Calculos::AnalisisFormula &analisis);
     void BorrarResultados();
@@ -39,10 +36,11 @@ private:
     void Elemento_LostFocus(int n, QFocusEvent *evento);
     void Porcent_LostFocus(int n, QFocusEvent *evento);
 
-    void cbCalcular_Click();
-    void cbBorrar_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
+    void Borrar_Click() override;
     void CalcInd_Click();
+
+    static constexpr int kFilas = Calculos::kFilasComposicion;
 
     // The captions (Label1..Label7) are not kept: nothing changes them.
     struct Controles {
@@ -50,10 +48,6 @@ private:
         QLabel *LbMasaMolecular;
         QLineEdit *BoxMoles;
         QLineEdit *BoxGramos;
-        QPushButton *cbCalcular;
-        QPushButton *cbBorrar;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
 
         QGroupBox *Frame2;
         std::array<QLabel *, kFilas> LP;
@@ -67,6 +61,4 @@ private:
         std::array<QLineEdit *, kFilas> Indice;
         QPushButton *CalcInd;
     } ui{};
-
-    GuardiaFoco *m_guardia = nullptr;
 };

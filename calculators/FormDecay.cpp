@@ -2,8 +2,6 @@
 
 #include "platform/Fecha.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Flechas.h"
@@ -20,8 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
-#include <QTextEdit>
 
 #include <functional>
 #include <tuple>
@@ -178,12 +174,11 @@ template <std::size_t N> void Llenar(QComboBox *lista, const std::array<std::str
 
 } // namespace
 
-FormDecay::FormDecay(QWidget *parent) : QWidget(parent, Qt::Window)
+FormDecay::FormDecay(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Decaimiento radiactivo"), 43), Fuente(QStringLiteral("Arial"), 10),
                     {kAncho, kAlto});
 
-    m_guardia = new GuardiaFoco(this);
     crearControles();
     conectar();
 }
@@ -203,11 +198,9 @@ void FormDecay::crearControles()
 
     ui.Image1 = Crear<QLabel>(this, QStringLiteral("Image1"), {470, 138, 88, 88});
     ui.Image1->setPixmap(Trebol(88, devicePixelRatioF()));
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(kAncho - 60, kAlto - 60);
+    CrearBotones(nullptr, nullptr, {kAncho - 60, kAlto - 60});
     // Over everything above the information button.
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 8, kAncho - 32, kAlto - 76},
-                                      Fuente(QStringLiteral("Times New Roman"), 12));
+    CrearAyuda(kAyuda, {16, 8, kAncho - 32, kAlto - 76}, Fuente(QStringLiteral("Times New Roman"), 12));
     NombrarControles(this, kLecturas);
 }
 
@@ -299,7 +292,6 @@ void FormDecay::conectar()
     connect(ui.ComboUnidades, &QComboBox::activated, this, &FormDecay::ComboUnidades_Click);
     connect(ui.DTPicker1, &QDateEdit::dateChanged, this, &FormDecay::Recalcular);
     connect(ui.DTPicker2, &QDateEdit::dateChanged, this, &FormDecay::Recalcular);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormDecay::Informacion_Click);
 
     for (QLineEdit *caja : {ui.TextHora1, ui.TextMin1, ui.TextHora2, ui.TextMin2, ui.TextAct1, ui.TextPeriodo})
         caja->installEventFilter(this);
@@ -542,7 +534,7 @@ void FormDecay::Tiempo_KeyUp(QLineEdit *caja, QKeyEvent *evento)
 // taking the focus must not start another calculation.
 void FormDecay::Caja_LostFocus(QLineEdit *caja, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFoco(caja, *evento, [this, caja] {
+    Guardia()->AlPerderFoco(caja, *evento, [this, caja] {
         const bool vacia = caja->text().isEmpty();
         if (vacia)
             caja->setText(QStringLiteral("0"));
@@ -570,11 +562,6 @@ void FormDecay::ComboUnidades_Click()
 {
     if (!ui.TextPeriodo->text().isEmpty())
         Recalcular();
-}
-
-void FormDecay::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }
 
 void FormDecay::UpDownHora_Change(QLineEdit *hora, Sentido sentido)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/decaimiento.h"
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 class Flechas;
 
@@ -10,12 +10,10 @@ class Flechas;
 // There is no calculate button: almost every change recalculates, which is
 // always Intervalo followed by CalcularDecay. The interval travels between
 // the two in the hidden box Horas, as the text it shows.
-class FormDecay : public QWidget {
+class FormDecay : public VentanaCalculadora {
     Q_OBJECT
 
 public:
-    static constexpr int kFlechas = 9;
-
     explicit FormDecay(QWidget *parent = nullptr);
 
 protected:
@@ -48,12 +46,13 @@ private:
     void ComboRadionucl_Click();
     void ComboTiempo_Click();
     void ComboUnidades_Click();
-    void Informacion_Click();
 
     void UpDownHora_Change(QLineEdit *hora, Calculos::Sentido sentido);
     void UpDownMinuto_Change(QLineEdit *minutos, QLineEdit *hora, bool diez, Calculos::Sentido sentido);
     void UpDownActividad_Change(Calculos::SaltoActividad salto, Calculos::Sentido sentido);
     void AplicarPaso(const Calculos::Paso &paso, QLineEdit *caja, QLineEdit *hora);
+
+    static constexpr int kFlechas = 9;
 
     // The captions that nothing changes (Label1..Label11 but the unit labels
     // of the interval) are not kept.
@@ -83,10 +82,6 @@ private:
 
         QLabel *LabelAct2;
         QLabel *LabelUnidades;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
         QLabel *Image1;
     } ui{};
-
-    GuardiaFoco *m_guardia = nullptr;
 };

@@ -3,8 +3,6 @@
 #include "core/formula.h"
 #include "core/numeros.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
@@ -22,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextEdit>
 
 #include <iterator>
 #include <span>
@@ -48,6 +45,10 @@ soluto en un litro de disolución, por lo que su unidad es mol/l.</p>
 una disolución como la cantidad (masa) de soluto por unidad de volumen de la disolución: g/l, mg/l, &#956;g/l,
 etc.</p>
 )";
+
+const MensajesFormula kErroresFormula{
+    .empiezaPorNumero = {"Introduzca la fórmula molecular correcta."},
+    .simboloDesconocido = {"Introduzca la fórmula molecular correcta.", Icono::Ninguno}};
 
 const QString kMayorQueLaDePartida =
     QStringLiteral("La concentración de la disolución deseada no puede ser mayor que la de partida.");
@@ -85,11 +86,10 @@ void Mostrar(QLabel *numero, QLabel *unidad, const Calculos::Escalado &resultado
 
 } // namespace
 
-FormDisoluciones::FormDisoluciones(QWidget *parent) : QWidget(parent, Qt::Window)
+FormDisoluciones::FormDisoluciones(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Disoluciones"), 38), Fuente(QStringLiteral("Arial"), 9), {640, 300});
 
-    m_guardia = new GuardiaFoco(this);
     crearControles();
     crearListas();
     ordenarTabulacion();
@@ -205,14 +205,9 @@ void FormDisoluciones::crearControles()
     ui.LabelResultado->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.LabelResultado2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
-    ui.cbCalcular->move(534, 244);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(586, 244);
-
+    CrearBotones("cbCalcular", nullptr, {586, 244});
     // Over the three frames when shown.
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {10, 10, 620, 224},
-                                      Fuente(QStringLiteral("Arial"), 10));
+    CrearAyuda(kAyuda, {10, 10, 620, 224}, Fuente(QStringLiteral("Arial"), 10));
 }
 
 void FormDisoluciones::crearListas()
@@ -234,14 +229,12 @@ void FormDisoluciones::ordenarTabulacion()
     QWidget *const orden[] = {ui.RTBFormula,    ui.TextPm,         ui.OptionSolido,    ui.OptionLiquido,
                               ui.TextDensidad,  ui.OptionDisol,    ui.TextConcInicial, ui.ComboConcInicial,
                               ui.TextConcFinal, ui.ComboConcFinal, ui.TextVolumen,     ui.ComboVolumen,
-                              ui.cbCalcular,    ui.Informacion,    ui.RichTextBox1};
+                              BotonCalcular()};
     OrdenDeTabulacion(orden);
 }
 
 void FormDisoluciones::conectar()
 {
-    connect(ui.cbCalcular, &QPushButton::clicked, this, &FormDisoluciones::cbCalcular_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormDisoluciones::Informacion_Click);
     for (QRadioButton *opcion : {ui.OptionSolido, ui.OptionLiquido, ui.OptionDisol})
         connect(opcion, &QRadioButton::clicked, this, &FormDisoluciones::BorrarResultados);
 
@@ -286,7 +279,8 @@ void FormDisoluciones::CalcularDisol()
         return Rechazar(QStringLiteral("Introduzca la fórmula molecular o la masa molecular."), ui.RTBFormula);
     // A refused formula writes 0 and the run goes on with it.
     if (!formula.isEmpty())
-        EscribirNumero(ui.TextPm, Calculos::Redondear(MasaMolecular(formula), Calculos::kDecimalesDisolucion));
+        EscribirNumero(ui.TextPm, Calculos::Redondear(MasaDeFormula(ui.RTBFormula, kErroresFormula),
+                                                      Calculos::kDecimalesDisolucion));
     if (!DatosValidos())
         return;
     ui.LabelResultado2->clear();
@@ -312,26 +306,6 @@ void FormDisoluciones::CalcularDisol()
         CalcularLiquido(deseada, litros, pm);
     else if (partida)
         CalcularDisolucion(deseada, *partida, litros, pm);
-}
-
-double FormDisoluciones::MasaMolecular(const QString &formula)
-{
-    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(formula.toStdString());
-    const QString correcta = QStringLiteral("Introduzca la fórmula molecular correcta.");
-    switch (analisis.error) {
-    case Calculos::ErrorFormula::Ninguno:
-        return analisis.masa;
-    case Calculos::ErrorFormula::Vacia:
-        return 0.0;
-    case Calculos::ErrorFormula::EmpiezaPorNumero:
-        MostrarError(this, correcta);
-        break;
-    case Calculos::ErrorFormula::SimboloDesconocido:
-        MostrarAviso(this, correcta);
-        break;
-    }
-    ui.RTBFormula->setFocus();
-    return 0.0;
 }
 
 // The boxes every mode reads, empty ones first.
@@ -498,15 +472,10 @@ void FormDisoluciones::TextConcInicial_LostFocus(QFocusEvent *evento)
 
 void FormDisoluciones::TextDensidad_LostFocus(QFocusEvent *evento)
 {
-    m_guardia->AlPerderFocoSinCero(ui.TextDensidad, *evento);
+    Guardia()->AlPerderFocoSinCero(ui.TextDensidad, *evento);
 }
 
-void FormDisoluciones::cbCalcular_Click()
+void FormDisoluciones::Calcular_Click()
 {
     CalcularDisol();
-}
-
-void FormDisoluciones::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }

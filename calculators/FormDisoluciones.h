@@ -1,14 +1,14 @@
 #pragma once
 
 #include "calculators/disoluciones.h"
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 #include <optional>
 
 // How much solute to take for a volume of a solution of a given
 // concentration: a solid to weigh, a pure liquid of known density, or a
 // stock solution to dilute. The molar mass is typed or comes from a formula.
-class FormDisoluciones : public QWidget {
+class FormDisoluciones : public VentanaCalculadora {
     Q_OBJECT
 
 public:
@@ -24,7 +24,6 @@ private:
     void conectar();
 
     void CalcularDisol();
-    double MasaMolecular(const QString &formula);
     bool DatosValidos();
     std::optional<Calculos::Cantidad> LeerPartida();
     void CalcularSolido(const Calculos::Cantidad &deseada, double litros, double pm);
@@ -41,8 +40,7 @@ private:
     void TextConcInicial_LostFocus(QFocusEvent *evento);
     void TextDensidad_LostFocus(QFocusEvent *evento);
 
-    void cbCalcular_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
 
     // The captions (Label1..Label8) are not kept: nothing changes them.
     struct Controles {
@@ -67,11 +65,5 @@ private:
         QLabel *UnidadResul;
         QLabel *LabelResultado2;
         QLabel *UnidadResul2;
-
-        QPushButton *cbCalcular;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
     } ui{};
-
-    GuardiaFoco *m_guardia = nullptr;
 };

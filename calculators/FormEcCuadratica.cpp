@@ -2,8 +2,6 @@
 
 #include "calculators/ecuacion_cuadratica.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Mensajes.h"
@@ -14,8 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 
@@ -49,7 +45,7 @@ struct Vacio {
 
 } // namespace
 
-FormEcCuadratica::FormEcCuadratica(QWidget *parent) : QWidget(parent, Qt::Window)
+FormEcCuadratica::FormEcCuadratica(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Ecuación cuadrática"), 22), Fuente(QStringLiteral("Arial"), 10),
                     {kAncho, kAlto});
@@ -88,15 +84,8 @@ void FormEcCuadratica::crearControles()
     NombrarResultado(ui.Resultado1, QStringLiteral("Primera solución"));
     NombrarResultado(ui.Resultado2, QStringLiteral("Segunda solución"));
 
-    ui.Calcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("Calcular"), this);
-    ui.Calcular->move(kAncho - 156, 12);
-    ui.Borrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("Borrar"), this);
-    ui.Borrar->move(kAncho - 104, 12);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(kAncho - 52, 12);
-
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 66, kAncho - 32, kAlto - 78},
-                                      Fuente(QStringLiteral("Times New Roman"), 12));
+    CrearBotones("Calcular", "Borrar", {kAncho - 52, 12});
+    CrearAyuda(kAyuda, {16, 66, kAncho - 32, kAlto - 78}, Fuente(QStringLiteral("Times New Roman"), 12));
 }
 
 // The equation, with its exponent in a smaller letter over the blanks left
@@ -132,9 +121,6 @@ void FormEcCuadratica::crearEcuacion()
 
 void FormEcCuadratica::conectar()
 {
-    connect(ui.Calcular, &QPushButton::clicked, this, &FormEcCuadratica::Calcular_Click);
-    connect(ui.Borrar, &QPushButton::clicked, this, &FormEcCuadratica::Borrar_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormEcCuadratica::Informacion_Click);
     for (QLineEdit *caja : {ui.Texta, ui.Textb, ui.Textc})
         caja->installEventFilter(this);
 }
@@ -151,7 +137,7 @@ bool FormEcCuadratica::eventFilter(QObject *objeto, QEvent *evento)
 
 void FormEcCuadratica::CalcularEc()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     const Vacio vacios[] = {
         {ui.Texta, "Introduzca el valor del primer coeficiente."},
         {ui.Textb, "Introduzca el valor del segundo coeficiente."},
@@ -230,14 +216,9 @@ void FormEcCuadratica::Calcular_Click()
 
 void FormEcCuadratica::Borrar_Click()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     RetirarResultado();
     for (QLineEdit *caja : {ui.Texta, ui.Textb, ui.Textc})
         caja->clear();
     ui.Texta->setFocus();
-}
-
-void FormEcCuadratica::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }

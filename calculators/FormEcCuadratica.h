@@ -1,13 +1,13 @@
 #pragma once
 
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 #include <optional>
 
 // The real roots of a x² + b x + c = 0, as equilibrium problems need them.
 // A result stays until a key is pressed in a coefficient box or the window
 // is cleared.
-class FormEcCuadratica : public QWidget {
+class FormEcCuadratica : public VentanaCalculadora {
     Q_OBJECT
 
 public:
@@ -26,9 +26,8 @@ private:
     void RetirarResultado();
 
     bool Coeficiente_KeyPress(QLineEdit *caja, QKeyEvent *evento);
-    void Calcular_Click();
-    void Borrar_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
+    void Borrar_Click() override;
 
     struct Controles {
         QLabel *Label2;
@@ -41,9 +40,5 @@ private:
         QLabel *Label8;
         QLabel *Label7;
         QLabel *Resultado2;
-        QPushButton *Calcular;
-        QPushButton *Borrar;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
     } ui{};
 };

@@ -3,8 +3,6 @@
 #include "core/formula.h"
 #include "core/numeros.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/CajaFormula.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
@@ -38,14 +36,17 @@ de hecho, casi siempre menor. El <b>porcentaje de rendimiento</b> relaciona ambo
 
 const QString kFormulaMolecular = QStringLiteral("Introduzca la fórmula molecular.");
 
+// An unknown symbol has no message of its own here: the calculation then
+// asks for the formula.
+const MensajesFormula kErroresFormula{.empiezaPorNumero = {"La fórmula no puede empezar por un número"}};
+
 } // namespace
 
-FormRendimiento::FormRendimiento(QWidget *parent) : QWidget(parent, Qt::Window)
+FormRendimiento::FormRendimiento(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Rendimiento de reacción"), 21), Fuente(QStringLiteral("Arial"), 9),
                     {540, 296});
 
-    m_guardia = new GuardiaFoco(this);
     crearControles();
     conectar();
 }
@@ -121,24 +122,13 @@ void FormRendimiento::crearControles()
     }
     NombrarResultado(ui.LabelRendimiento, QStringLiteral("Porcentaje de rendimiento"));
 
-    ui.cbCalcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("cbCalcular"), this);
-    ui.cbCalcular->move(378, 240);
-    ui.Borrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("Borrar"), this);
-    ui.Borrar->move(430, 240);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(482, 240);
-
+    CrearBotones("cbCalcular", "Borrar", {482, 240});
     // Over the data and the result when shown.
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {10, 10, 520, 222},
-                                      Fuente(QStringLiteral("Arial"), 10));
+    CrearAyuda(kAyuda, {10, 10, 520, 222}, Fuente(QStringLiteral("Arial"), 10));
 }
 
 void FormRendimiento::conectar()
 {
-    connect(ui.cbCalcular, &QPushButton::clicked, this, &FormRendimiento::cbCalcular_Click);
-    connect(ui.Borrar, &QPushButton::clicked, this, &FormRendimiento::Borrar_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormRendimiento::Informacion_Click);
-
     // A yield shown always belongs to the data beside it.
     for (CajaFormula *formula : {ui.BoxFormulaEmpReact, ui.BoxFormulaEmpProd}) {
         connect(formula, &QTextEdit::textChanged, ui.LabelRendimiento, &QLabel::clear);
@@ -170,10 +160,10 @@ bool FormRendimiento::eventFilter(QObject *objeto, QEvent *evento)
 
 void FormRendimiento::Calcular()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     if (!DatosCompletos() || !MasasMolares())
         return;
-    ui.cbCalcular->setEnabled(false);
+    BotonCalcular()->setEnabled(false);
     MostrarRendimiento();
 }
 
@@ -259,32 +249,12 @@ void FormRendimiento::MostrarRendimiento()
 
 double FormRendimiento::MasaMolecularReact()
 {
-    return MasaMolecularDe(ui.BoxFormulaEmpReact);
+    return MasaDeFormula(ui.BoxFormulaEmpReact, kErroresFormula);
 }
 
 double FormRendimiento::MasaMolecularProd()
 {
-    return MasaMolecularDe(ui.BoxFormulaEmpProd);
-}
-
-// An unknown symbol has no message of its own here: the calculation then
-// asks for the formula.
-double FormRendimiento::MasaMolecularDe(CajaFormula *caja)
-{
-    const Calculos::AnalisisFormula analisis = Calculos::AnalizarFormula(caja->Texto().toStdString());
-    switch (analisis.error) {
-    case Calculos::ErrorFormula::Ninguno:
-        return analisis.masa;
-    case Calculos::ErrorFormula::Vacia:
-        return 0.0;
-    case Calculos::ErrorFormula::EmpiezaPorNumero:
-        MostrarError(this, QStringLiteral("La fórmula no puede empezar por un número"));
-        break;
-    case Calculos::ErrorFormula::SimboloDesconocido:
-        break;
-    }
-    caja->setFocus();
-    return 0.0;
+    return MasaDeFormula(ui.BoxFormulaEmpProd, kErroresFormula);
 }
 
 void FormRendimiento::Avisar(const QString &texto, QWidget *foco)
@@ -297,7 +267,7 @@ bool FormRendimiento::Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento)
 {
     if (!EsTecleo(evento))
         return false;
-    ui.cbCalcular->setEnabled(true);
+    BotonCalcular()->setEnabled(true);
     // The formula is one line: Enter adds nothing to it.
     if (EsEnter(evento))
         return true;
@@ -309,34 +279,29 @@ bool FormRendimiento::Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento)
 {
     if (!EsTecleo(evento))
         return false;
-    ui.cbCalcular->setEnabled(true);
+    BotonCalcular()->setEnabled(true);
     const bool coeficiente = caja == ui.TextCoefReact || caja == ui.TextCoefProd;
     return AplicarFiltro(caja, evento, coeficiente ? Calculos::TipoFiltro::Entero : Calculos::TipoFiltro::Decimal);
 }
 
 void FormRendimiento::Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento)
 {
-    m_guardia->AlPerderFocoSinCero(caja, *evento);
+    Guardia()->AlPerderFocoSinCero(caja, *evento);
 }
 
-void FormRendimiento::cbCalcular_Click()
+void FormRendimiento::Calcular_Click()
 {
     Calcular();
 }
 
 void FormRendimiento::Borrar_Click()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     ui.BoxFormulaEmpReact->Vaciar();
     ui.BoxFormulaEmpProd->Vaciar();
     for (QLineEdit *caja : m_numeros)
         caja->clear();
     ui.LabelRendimiento->clear();
     ui.BoxFormulaEmpReact->setFocus();
-    ui.cbCalcular->setEnabled(true);
-}
-
-void FormRendimiento::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
+    BotonCalcular()->setEnabled(true);
 }

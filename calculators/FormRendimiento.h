@@ -1,13 +1,13 @@
 #pragma once
 
 #include "calculators/rendimiento.h"
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 // The percentage yield of a reaction from the limiting reagent and the
 // product: formula, stoichiometric coefficient and mass of each. Every value
 // lives in a box, the working values in hidden ones, and is read back from
 // its text.
-class FormRendimiento : public QWidget {
+class FormRendimiento : public VentanaCalculadora {
     Q_OBJECT
 
 public:
@@ -26,16 +26,14 @@ private:
     void MostrarRendimiento();
     double MasaMolecularReact();
     double MasaMolecularProd();
-    double MasaMolecularDe(CajaFormula *caja);
     void Avisar(const QString &texto, QWidget *foco);
 
     bool Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento);
     bool Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento);
     void Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento);
 
-    void cbCalcular_Click();
-    void Borrar_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
+    void Borrar_Click() override;
 
     // The captions (Label1, Label2, Label3, Label5..Label7) are not kept:
     // nothing changes them.
@@ -50,13 +48,8 @@ private:
         QLineEdit *PmReactivo;
         QLineEdit *PmProducto;
         QLineEdit *MasaTeoricaProducto;
-        QPushButton *cbCalcular;
-        QPushButton *Borrar;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
     } ui{};
 
     // The four number boxes, in the order they are checked.
     std::array<QLineEdit *, 4> m_numeros{};
-    GuardiaFoco *m_guardia = nullptr;
 };
