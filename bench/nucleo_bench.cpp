@@ -1,3 +1,4 @@
+#include "calculators/ecuaciones.h"
 #include "core/formula.h"
 #include "core/numeros.h"
 
@@ -16,6 +17,16 @@ void BM_AnalizarFormula20(benchmark::State &estado)
         benchmark::DoNotOptimize(Calculos::AnalizarFormula(kFormula20));
 }
 BENCHMARK(BM_AnalizarFormula20);
+
+// The hardest school equation in the tests: nine species, six elements,
+// coefficients up to 299.
+void BM_AjustarEcuacion(benchmark::State &estado)
+{
+    const std::string ecuacion = "K4[Fe(CN)6] + KMnO4 + H2SO4 -> KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O";
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(Calculos::AjustarEcuacion(ecuacion));
+}
+BENCHMARK(BM_AjustarEcuacion);
 
 void BM_NumeroIdaYVuelta(benchmark::State &estado)
 {

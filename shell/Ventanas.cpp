@@ -4,6 +4,7 @@
 #include "calculators/FormDecay.h"
 #include "calculators/FormDisoluciones.h"
 #include "calculators/FormEcCuadratica.h"
+#include "calculators/FormEcuaciones.h"
 #include "calculators/FormRendimiento.h"
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
@@ -32,6 +33,7 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormRendimiento>("Rendimientos"),
     Ficha<FormDecay>("Decay"),
     Ficha<FormEcCuadratica>("EcuacionCuadratica"),
+    Ficha<FormEcuaciones>("AjustarEcuacion"),
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),

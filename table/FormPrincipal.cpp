@@ -32,7 +32,7 @@ struct EntradaMenu {
 // The menu in display order; an entry opens a submenu when the next one is a
 // level deeper. A leaf entry opens the window of the list that names it and
 // is disabled when none does; "Cerrar" ends the program.
-constexpr std::array<EntradaMenu, 15> kMenu{{
+constexpr std::array<EntradaMenu, 16> kMenu{{
     {1, "Calculos", "Cálculos"},
     {2, "CalculadoraMolar", "Calculadora molar"},
     {2, "Disoluciones", "Disoluciones"},
@@ -43,6 +43,7 @@ constexpr std::array<EntradaMenu, 15> kMenu{{
     {3, "Presión", "Presión"},
     {2, "Decay", "Decaimiento radiactivo"},
     {2, "EcuacionCuadratica", "Ecuación cuadrática"},
+    {2, "AjustarEcuacion", "Ajustar ecuaciones"},
     {1, "Puzle", "Jugar"},
     {2, "Tabla_completa", "Tabla completa"},
     {2, "Tabla_reducida", "Tabla reducida"},

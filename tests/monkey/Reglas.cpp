@@ -59,6 +59,7 @@ std::unique_ptr<Reglas> ReglasDe(const QString &clase)
         {"FormRendimiento", ReglasRendimiento},
         {"FormDecay", ReglasDecay},
         {"FormEcCuadratica", ReglasEcCuadratica},
+        {"FormEcuaciones", ReglasEcuaciones},
         {"FormTemperatura", ReglasTemperatura},
         {"FormPresion", ReglasPresion},
         {"FormEnergia", ReglasEnergia},

@@ -1,5 +1,6 @@
 // The invariants of the calculator windows.
 
+#include "calculators/ecuaciones.h"
 #include "core/elementos.h"
 #include "tests/monkey/ReglasVentanas.h"
 
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTextEdit>
 
 #include <cmath>
@@ -471,6 +473,67 @@ private:
     }
 };
 
+// The equation window: a balance shown is that of the equation in the box
+// (an edit of the equation takes it away), its check table balances row by
+// row, the two tables come and go with it, and every amount shown is a
+// number whose grams are its moles times the molar mass beside it, within
+// their rounding.
+class Ecuaciones : public Reglas {
+public:
+    std::vector<Datos> Valores() const override
+    {
+        return {{"TextEcuacion",
+                 {"H2 + O2 -> H2O", "Fe + O2 -> Fe2O3", "MnO4^- + Fe^2+ + H^+ -> Mn^2+ + Fe^3+ + H2O",
+                  "CuSO4*5H2O -> CuSO4 + H2O", "H2O -> H2O2", "H2 + O2 -> H2O + H2O2",
+                  "Ca(OH)2 + H3PO4 = Ca3(PO4)2 + H2O", "Xx -> Xx", "Fe^3+ + e^- => Fe^2+", "C3H8 + O2 -> CO2 + H2O"}}};
+    }
+
+    bool TextoDelUsuario(const QWidget *control) const override { return control->objectName() == u"TextEcuacion"; }
+
+    void Despues(const Evento &e) override
+    {
+        const QString ajustada = TextoDe(Control("LabelAjustada"));
+        auto *atomos = Control<QTableWidget>("TablaAtomos");
+        auto *esteq = Control<QTableWidget>("TablaEstequiometria");
+        if (atomos == nullptr || esteq == nullptr)
+            return;
+        Exigir((atomos->rowCount() > 0) == !ajustada.isEmpty() && (esteq->rowCount() > 0) == !ajustada.isEmpty(),
+               "the tables show exactly while a balance does", ajustada);
+        if (e.editadas.contains(QStringLiteral("TextEcuacion")) && !e.Enter())
+            Exigir(ajustada.isEmpty(), "an edit of the equation takes its balance away", ajustada);
+        if (!ajustada.isEmpty()) {
+            const auto a = Calculos::AjustarEcuacion(TextoDe(Control("TextEcuacion")).toStdString());
+            Exigir(QString::fromStdString(Calculos::EscribirEcuacion(a)) == ajustada,
+                   "the balance shown is that of the equation in the box", ajustada);
+        }
+        for (int f = 0; f < atomos->rowCount(); ++f)
+            Exigir(atomos->item(f, 1)->text() == atomos->item(f, 2)->text(), "each row of the check balances",
+                   atomos->item(f, 0)->text());
+        for (int f = 0; f < esteq->rowCount(); ++f) {
+            const auto masa = Numero(esteq->item(f, 2)->text());
+            const auto moles = Numero(esteq->item(f, 3)->text());
+            const auto gramos = Numero(esteq->item(f, 4)->text());
+            for (int c = 3; c <= 4; ++c) {
+                const QString t = esteq->item(f, c)->text();
+                Exigir(t.isEmpty() || Numero(t).has_value(), "an amount is a number", t);
+            }
+            if (masa && moles && gramos && *moles >= 0 && *gramos >= 0) {
+                const double holgura = 0.0005 * *masa + 0.0005 + 1e-9 * *gramos;
+                Exigir(std::fabs(*moles * *masa - *gramos) <= holgura, "grams are moles times the molar mass",
+                       esteq->item(f, 3)->text() + u'|' + esteq->item(f, 4)->text());
+            }
+        }
+        const QString limitante = TextoDe(Control("LabelLimitante"));
+        if (!limitante.isEmpty()) {
+            bool esReactivo = false;
+            for (int f = 0; f < esteq->rowCount(); ++f)
+                esReactivo =
+                    esReactivo || limitante == QStringLiteral("Reactivo limitante: ") + esteq->item(f, 0)->text();
+            Exigir(esReactivo, "the limiting reagent is a species of the table", limitante);
+        }
+    }
+};
+
 } // namespace
 
 std::unique_ptr<Reglas> ReglasCalculadoraMolar()
@@ -496,4 +559,9 @@ std::unique_ptr<Reglas> ReglasDecay()
 std::unique_ptr<Reglas> ReglasEcCuadratica()
 {
     return std::make_unique<EcCuadratica>();
+}
+
+std::unique_ptr<Reglas> ReglasEcuaciones()
+{
+    return std::make_unique<Ecuaciones>();
 }

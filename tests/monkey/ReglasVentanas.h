@@ -14,6 +14,7 @@ std::unique_ptr<Reglas> ReglasDisoluciones();
 std::unique_ptr<Reglas> ReglasRendimiento();
 std::unique_ptr<Reglas> ReglasDecay();
 std::unique_ptr<Reglas> ReglasEcCuadratica();
+std::unique_ptr<Reglas> ReglasEcuaciones();
 std::unique_ptr<Reglas> ReglasTemperatura();
 std::unique_ptr<Reglas> ReglasPresion();
 std::unique_ptr<Reglas> ReglasEnergia();

@@ -194,6 +194,10 @@ const Lectura kLecturas[] = {
     {"FormEcCuadratica", "Label2", "a x al cuadrado más b x más c igual a 0"},
     {"FormEcCuadratica", "Resultado1", "Primera solución"},
     {"FormEcCuadratica", "Calcular", "Calcular", "Calcula con los datos escritos"},
+    {"FormEcuaciones", "TextEcuacion", "Ecuación"},
+    {"FormEcuaciones", "TablaAtomos", "Comprobación de átomos y carga"},
+    {"FormEcuaciones", "TablaEstequiometria", "Estequiometría"},
+    {"FormEcuaciones", "LabelLimitante", "Reactivo limitante"},
 
     {"FormTemperatura", "TextF", "Grados Fahrenheit"},
     {"FormPresion", "TextHg", "Milímetros de mercurio (torr)"},
@@ -325,6 +329,7 @@ TEST(Accesibilidad, OrdenDeTabulacion)
         {"FormDecay", "ComboTiempo Información DTPicker1 TextHora1 TextMin1 DTPicker2 TextHora2 TextMin2 TextAct1 "
                       "ComboUnidades ComboRadionucl TextPeriodo"},
         {"FormEcCuadratica", "Textb Textc Calcular Borrar Información Texta"},
+        {"FormEcuaciones", "Calcular Borrar Información TablaAtomos TablaEstequiometria TextEcuacion"},
         {"FormPresion", "TextHg TextBar TextPa TextDina TextKg Información TextAtm"},
         // The board by rows, the two rows of the series after it.
         {"FormPrincipal", "H He Li Be B C N O F Ne Na"},

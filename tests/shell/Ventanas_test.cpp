@@ -29,6 +29,7 @@ const QHash<QString, QString> &Captions()
         {"FormRendimiento", Caption("Rendimiento de reacción", 21)},
         {"FormDecay", Caption("Decaimiento radiactivo", 43)},
         {"FormEcCuadratica", Caption("Ecuación cuadrática", 22)},
+        {"FormEcuaciones", Caption("Ajustar ecuaciones", 22)},
         {"FormTemperatura", Caption("Unidades de temperatura", 23)},
         {"FormPresion", Caption("Unidades de presión", 31)},
         {"FormEnergia", Caption("Unidades de energía", 27, 30)},

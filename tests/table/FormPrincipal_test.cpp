@@ -294,6 +294,7 @@ TEST_F(TablaTest, ElMenuCompleto)
         "3 Presión \"Presión\" on",
         "2 Decay \"Decaimiento radiactivo\" on",
         "2 EcuacionCuadratica \"Ecuación cuadrática\" on",
+        "2 AjustarEcuacion \"Ajustar ecuaciones\" on",
         "1 Puzle \"Jugar\" on",
         "2 Tabla_completa \"Tabla completa\" on",
         "2 Tabla_reducida \"Tabla reducida\" on",

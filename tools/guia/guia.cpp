@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -273,6 +274,32 @@ void Cuadratica(Ventana &v)
     v.imprimir({"Texta", "Textb", "Textc", "Resultado1", "Resultado2"});
 }
 
+// Water from 4 g of hydrogen and 16 g of oxygen: the balance, then the
+// grams typed into the table's cells.
+void Agua(Ventana &v)
+{
+    v.teclear("TextEcuacion", "H2 + O2 -> H2O");
+    v.tecla("TextEcuacion", Qt::Key_Return);
+    auto *tabla = v.control<QTableWidget>(QStringLiteral("TablaEstequiometria"));
+    if (tabla == nullptr)
+        return;
+    for (const auto &[fila, gramos] : {std::pair{0, "4"}, std::pair{1, "16"}}) {
+        tabla->setFocus();
+        tabla->setCurrentCell(fila, 4);
+        for (const char *t = gramos; *t != '\0'; ++t)
+            QTest::keyClick(QApplication::focusWidget(), *t);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    v.imprimir({"LabelAjustada", "LabelLimitante", "LabelExceso"});
+    for (int f = 0; f < tabla->rowCount(); ++f) {
+        QStringList celdas;
+        for (int c = 0; c < tabla->columnCount(); ++c)
+            celdas << (tabla->item(f, c) != nullptr ? tabla->item(f, c)->text() : QString());
+        std::printf("  %s\n", qPrintable(celdas.join(QStringLiteral(" | "))));
+    }
+}
+
 // A game of the puzzle: the cell that takes the clicks for an element.
 QString Celda(bool reducido, const QString &simbolo)
 {
@@ -386,6 +413,7 @@ int main(int argc, char *argv[])
         {"energia.png", "FormEnergia", Energia},
         {"decaimiento-yodo131.png", "FormDecay", Yodo131},
         {"cuadratica-yoduro.png", "FormEcCuadratica", Cuadratica},
+        {"ecuaciones-agua.png", "FormEcuaciones", Agua},
         {"puzle-completo.png", "FormPuzle", PuzleCompleto, {kFallo}},
         {"puzle-reducido-marca.png", "FormPuzle2", PuzleReducido, {kFallo, kFallo}},
     };
