@@ -9,6 +9,8 @@
 #include "converters/FormEnergia.h"
 #include "converters/FormPresion.h"
 #include "converters/FormTemperatura.h"
+#include "formulation/FormFormulacion.h"
+#include "formulation/FormPracticaFormulacion.h"
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/FormPuzle.h"
 #include "puzzle/FormPuzle2.h"
@@ -37,6 +39,8 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),
+    Ficha<FormFormulacion>("FormularNombrar"),
+    Ficha<FormPracticaFormulacion>("PracticarFormulacion"),
     Ficha<FormPuzle>("Tabla_completa"),
     Ficha<FormPuzle2>("Tabla_reducida"),
     Ficha<FormFinTabla>(),

@@ -1,10 +1,10 @@
+#include "platform/Idioma.h"
 #include "platform/Procesador.h"
 #include "shell/Dibujos.h"
 #include "shell/Pantalla.h"
 #include "shell/Ventanas.h"
 #include "widgets/Estilo.h"
 #include "widgets/IconoAplicacion.h"
-#include "widgets/Idioma.h"
 
 #include <QApplication>
 #include <QTimer>

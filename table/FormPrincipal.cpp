@@ -32,7 +32,7 @@ struct EntradaMenu {
 // The menu in display order; an entry opens a submenu when the next one is a
 // level deeper. A leaf entry opens the window of the list that names it and
 // is disabled when none does; "Cerrar" ends the program.
-constexpr std::array<EntradaMenu, 16> kMenu{{
+constexpr std::array<EntradaMenu, 19> kMenu{{
     {1, "Calculos", "Cálculos"},
     {2, "CalculadoraMolar", "Calculadora molar"},
     {2, "Disoluciones", "Disoluciones"},
@@ -47,6 +47,9 @@ constexpr std::array<EntradaMenu, 16> kMenu{{
     {1, "Puzle", "Jugar"},
     {2, "Tabla_completa", "Tabla completa"},
     {2, "Tabla_reducida", "Tabla reducida"},
+    {1, "Formulacion", "Formulación"},
+    {2, "FormularNombrar", "Formular y nombrar"},
+    {2, "PracticarFormulacion", "Practicar"},
     {1, "Acercade", "Acerca de ..."},
     {1, "Cerrar", "Cerrar"},
 }};

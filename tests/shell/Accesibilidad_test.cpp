@@ -199,6 +199,11 @@ const Lectura kLecturas[] = {
     {"FormEcuaciones", "TablaEstequiometria", "Estequiometría"},
     {"FormEcuaciones", "LabelLimitante", "Reactivo limitante"},
 
+    {"FormFormulacion", "TextEntrada", "Fórmula o nombre"},
+    {"FormFormulacion", "LabelTradicional", "Nombre tradicional"},
+    {"FormPracticaFormulacion", "TextRespuesta", "Respuesta"},
+    {"FormPracticaFormulacion", "ComboModo", "Modo de práctica"},
+
     {"FormTemperatura", "TextF", "Grados Fahrenheit"},
     {"FormPresion", "TextHg", "Milímetros de mercurio (torr)"},
     {"FormEnergia", "TextJMol", "Kilojulios por mol"},

@@ -1,5 +1,5 @@
+#include "platform/Idioma.h"
 #include "platform/Procesador.h"
-#include "widgets/Idioma.h"
 
 #include <QApplication>
 

@@ -298,6 +298,9 @@ TEST_F(TablaTest, ElMenuCompleto)
         "1 Puzle \"Jugar\" on",
         "2 Tabla_completa \"Tabla completa\" on",
         "2 Tabla_reducida \"Tabla reducida\" on",
+        "1 Formulacion \"Formulación\" on",
+        "2 FormularNombrar \"Formular y nombrar\" on",
+        "2 PracticarFormulacion \"Practicar\" on",
         "1 Acercade \"Acerca de ...\" on",
         "1 Cerrar \"Cerrar\" on",
     };

@@ -2,8 +2,8 @@
 
 #include "platform/Azar.h"
 #include "platform/Fecha.h"
+#include "platform/Idioma.h"
 #include "platform/Procesador.h"
-#include "widgets/Idioma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
