@@ -284,10 +284,14 @@ void VentanaPuzle::Colocado(Calculos::Jugada jugada)
     if (jugada == Calculos::Jugada::Acierto) {
         EscribirLabel1(QString::fromStdString(m_partida.simboloPedido()));
     } else if (jugada == Calculos::Jugada::Completado) {
-        // Label1 keeps the last element.
-        FormFinTabla fin(this);
-        fin.exec();
-        Registro();
+        // Label1 keeps the last element. The time is the one at the last
+        // element, not after the fanfare; the window keeps drawing while it
+        // plays, and the completion window shows when it has ended.
+        DetenerCronometro();
+        auto *fin = new FormFinTabla(this);
+        fin->setAttribute(Qt::WA_DeleteOnClose);
+        connect(fin, &QDialog::finished, this, &VentanaPuzle::Registro);
+        fin->show();
     }
 }
 

@@ -366,6 +366,8 @@ void PuzleCompleto(Ventana &v)
 void PuzleReducido(Ventana &v)
 {
     Jugar(v, true, Calculos::ElementosDe(Calculos::Tablero::Reducido), 2, 205);
+    // The completion window is closed, and the record shown, from the event loop.
+    QCoreApplication::sendPostedEvents();
     v.imprimir({"FrameMejorMarca", "CommandRegistrarMarca"});
     v.teclear("TextNombrePuzleRedu", "Ana");
     v.clic("CommandRegistrarMarca");
@@ -386,7 +388,7 @@ int main(int argc, char *argv[])
     // Nothing of the user's is read or written, and nothing is heard.
     QTemporaryDir ajustes;
     InstalarCarpetaAjustes(ajustes.path());
-    InstalarManejadorSonido([](const QString &) {});
+    InstalarManejadorSonido([](const QString &, const FinSonido &fin) { fin(); });
     InstalarManejadorMensajes([](QWidget *, const QString &texto, const QString &titulo, Icono) {
         g_mensajes << titulo + QStringLiteral(": ") + texto;
     });
