@@ -4,13 +4,14 @@
 // has to be kept.
 
 #include "core/numeros.h"
-#include "core/wav.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <numbers>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -69,25 +70,41 @@ std::vector<double> Sintetizar()
     return senal;
 }
 
-Calculos::SonidoWav Tada()
+void Poner(std::vector<std::uint8_t> &bytes, std::uint32_t valor, int ancho)
+{
+    for (int i = 0; i < ancho; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(valor >> (8 * i)));
+}
+
+// A 16-bit mono PCM WAV file: the RIFF header, a 16-byte "fmt " chunk and the
+// samples.
+std::vector<std::uint8_t> Tada()
 {
     const std::vector<double> senal = Sintetizar();
     double pico = 0.0;
     for (double v : senal)
         pico = std::max(pico, std::fabs(v));
 
-    Calculos::SonidoWav s;
-    s.canales = 1;
-    s.muestrasPorSegundo = kMuestrasPorSegundo;
-    s.bitsPorMuestra = 16;
-    s.datos.reserve(senal.size() * 2);
+    const auto datos = static_cast<std::uint32_t>(senal.size() * 2);
+    std::vector<std::uint8_t> bytes{'R', 'I', 'F', 'F'};
+    Poner(bytes, 36 + datos, 4);
+    for (char c : std::string_view("WAVEfmt "))
+        bytes.push_back(static_cast<std::uint8_t>(c));
+    Poner(bytes, 16, 4);
+    Poner(bytes, 1, 2); // PCM
+    Poner(bytes, 1, 2); // mono
+    Poner(bytes, kMuestrasPorSegundo, 4);
+    Poner(bytes, kMuestrasPorSegundo * 2, 4);
+    Poner(bytes, 2, 2);
+    Poner(bytes, 16, 2);
+    for (char c : std::string_view("data"))
+        bytes.push_back(static_cast<std::uint8_t>(c));
+    Poner(bytes, datos, 4);
     for (double v : senal) {
         const double muestra = Calculos::Redondear(v / pico * kPico * 32767.0, 0);
-        const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(muestra));
-        s.datos.push_back(static_cast<std::uint8_t>(u & 0xFFU));
-        s.datos.push_back(static_cast<std::uint8_t>(u >> 8U));
+        Poner(bytes, static_cast<std::uint16_t>(static_cast<std::int16_t>(muestra)), 2);
     }
-    return s;
+    return bytes;
 }
 
 } // namespace
@@ -98,7 +115,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "uso: %s tada.wav\n", argv[0]);
         return 2;
     }
-    const std::vector<std::uint8_t> bytes = Calculos::EscribirWav(Tada());
+    const std::vector<std::uint8_t> bytes = Tada();
     std::ofstream archivo(argv[1], std::ios::binary | std::ios::trunc);
     archivo.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     archivo.close();

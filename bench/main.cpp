@@ -1,5 +1,3 @@
-#include "platform/Procesador.h"
-
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -13,7 +11,6 @@ int main(int argc, char **argv)
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    LimpiarRegistrosVectoriales();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

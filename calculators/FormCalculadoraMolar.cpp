@@ -143,12 +143,19 @@ void FormCalculadoraMolar::conectar()
 {
     connect(ui.CalcInd, &QPushButton::clicked, this, &FormCalculadoraMolar::CalcInd_Click);
 
-    for (QObject *caja : {static_cast<QObject *>(ui.BoxFormulaEmp), static_cast<QObject *>(ui.BoxMoles),
-                          static_cast<QObject *>(ui.BoxGramos)})
-        caja->installEventFilter(this);
+    ui.BoxFormulaEmp->installEventFilter(this);
+    connect(ui.BoxFormulaEmp, &CajaFormula::editada, this, &FormCalculadoraMolar::BoxFormulaEmp_Change);
+    for (auto [propia, otra] : {std::pair{ui.BoxMoles, ui.BoxGramos}, std::pair{ui.BoxGramos, ui.BoxMoles}}) {
+        InstalarFiltro(propia, Calculos::TipoFiltro::Decimal);
+        connect(propia, &QLineEdit::textEdited, this, [this, otra] { Cantidad_Change(otra); });
+    }
     for (int n = 0; n < kFilas; ++n) {
-        ui.Elemento[n]->installEventFilter(this);
-        ui.Porcent[n]->installEventFilter(this);
+        InstalarFiltro(ui.Porcent[n],
+                       n == kFilas - 1 ? Calculos::TipoFiltro::ConMensaje : Calculos::TipoFiltro::Decimal);
+        for (QLineEdit *caja : {ui.Elemento[n], ui.Porcent[n]}) {
+            connect(caja, &QLineEdit::textEdited, this, &FormCalculadoraMolar::Fila_Change);
+            caja->installEventFilter(this);
+        }
     }
 }
 
@@ -157,21 +164,9 @@ bool FormCalculadoraMolar::eventFilter(QObject *objeto, QEvent *evento)
     const int elemento = Fila(ui.Elemento, objeto);
     const int porcent = Fila(ui.Porcent, objeto);
     switch (evento->type()) {
-    case QEvent::KeyPress: {
-        auto *tecla = static_cast<QKeyEvent *>(evento);
+    case QEvent::KeyPress:
         if (objeto == ui.BoxFormulaEmp)
-            return BoxFormulaEmp_KeyPress(tecla);
-        if (objeto == ui.BoxMoles)
-            return Cantidad_KeyPress(ui.BoxMoles, ui.BoxGramos, tecla);
-        if (objeto == ui.BoxGramos)
-            return Cantidad_KeyPress(ui.BoxGramos, ui.BoxMoles, tecla);
-        if (porcent >= 0)
-            return Porcent_KeyPress(porcent, tecla);
-        break;
-    }
-    case QEvent::KeyRelease:
-        if (elemento >= 0 || porcent >= 0)
-            Fila_KeyUp(static_cast<QKeyEvent *>(evento));
+            return BoxFormulaEmp_KeyPress(static_cast<QKeyEvent *>(evento));
         break;
     case QEvent::FocusOut:
         if (elemento >= 0)
@@ -283,64 +278,42 @@ void FormCalculadoraMolar::BorrarResultados()
     ui.BoxFormulaEmp->setFocus();
 }
 
+// The keys that act as keys: Enter empties the formula (whatever the
+// modifiers: it is one line), a blank calculates before it enters.
 bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
 {
-    // Any key that types, shortcuts included (a paste changes the formula);
-    // Tab only leaves the box.
     if (EsEnter(evento)) {
-        // Whatever the modifiers: the formula is one line.
         BotonCalcular()->setEnabled(true);
         ui.BoxFormulaEmp->Vaciar();
         return true;
     }
-    const bool tab = evento->key() == Qt::Key_Tab || evento->key() == Qt::Key_Backtab;
-    if (evento->text().isEmpty() || tab)
-        return false;
-    BotonCalcular()->setEnabled(true);
-    if (evento->key() == Qt::Key_Backspace) {
-        BorrarResultados();
-        return false;
-    }
-    if (!EsTecleo(evento))
-        return false;
-
-    const QString t = evento->text();
-    const CajaFormula::ClaseTecla clase = CajaFormula::Clasificar(t);
-    if (clase == CajaFormula::ClaseTecla::Otra) {
-        // The space still enters the box after the calculation.
-        if (t == u" ")
-            CalcularMolar();
-        return false;
-    }
-    ui.BoxFormulaEmp->TamanoSegunTecla(t);
-    BorrarResultados();
+    if (evento->text() == u" " && !(evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        CalcularMolar();
     return false;
 }
 
-// Only one of the two amounts carries the user's input: typing in one
-// empties and disables the other.
-bool FormCalculadoraMolar::Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra, QKeyEvent *evento)
+// A letter, a digit or any other change of the formula (Backspace, Delete,
+// a cut, an undo) empties the results; a character of no kind ("(", the
+// blank) leaves them.
+void FormCalculadoraMolar::BoxFormulaEmp_Change(const QString &caracter)
 {
-    if (!EsTecleo(evento))
-        return false;
+    BotonCalcular()->setEnabled(true);
+    if (caracter.isEmpty() || CajaFormula::Clasificar(caracter) != CajaFormula::ClaseTecla::Otra)
+        BorrarResultados();
+}
+
+// Only one of the two amounts carries the user's input: an edit of one
+// empties and disables the other.
+void FormCalculadoraMolar::Cantidad_Change(QLineEdit *otra)
+{
     BotonCalcular()->setEnabled(true);
     otra->clear();
     otra->setEnabled(false);
-    return AplicarFiltro(propia, evento, Calculos::TipoFiltro::Decimal);
 }
 
-bool FormCalculadoraMolar::Porcent_KeyPress(int n, QKeyEvent *evento)
+// No subscript stays beside changed input.
+void FormCalculadoraMolar::Fila_Change()
 {
-    const auto tipo = n == kFilas - 1 ? Calculos::TipoFiltro::ConMensaje : Calculos::TipoFiltro::Decimal;
-    return AplicarFiltro(ui.Porcent[n], evento, tipo);
-}
-
-void FormCalculadoraMolar::Fila_KeyUp(QKeyEvent *evento)
-{
-    // No subscript stays beside changed input; moving between the boxes
-    // changes no input.
-    if (!EsSoltarTecleo(evento))
-        return;
     for (QLineEdit *indice : ui.Indice)
         indice->clear();
 }

@@ -30,9 +30,9 @@ private:
     void MostrarSubindices(const Calculos::ResultadoEmpirico &resultado);
 
     bool BoxFormulaEmp_KeyPress(QKeyEvent *evento);
-    bool Cantidad_KeyPress(QLineEdit *propia, QLineEdit *otra, QKeyEvent *evento);
-    bool Porcent_KeyPress(int n, QKeyEvent *evento);
-    void Fila_KeyUp(QKeyEvent *evento);
+    void BoxFormulaEmp_Change(const QString &caracter);
+    void Cantidad_Change(QLineEdit *otra);
+    void Fila_Change();
     void Elemento_LostFocus(int n, QFocusEvent *evento);
     void Porcent_LostFocus(int n, QFocusEvent *evento);
 

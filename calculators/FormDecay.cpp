@@ -7,14 +7,12 @@
 #include "widgets/Flechas.h"
 #include "widgets/GuardiaFoco.h"
 #include "widgets/Mensajes.h"
-#include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -93,42 +91,9 @@ constexpr Flecha kSitiosFlechas[] = {
     {330, 58, "10 min", "los minutos finales de diez en diez", "TextMin2", Qt::Key_PageUp, Qt::Key_PageDown, false},
 };
 
-QString Q(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
 std::string Texto(const QString &texto)
 {
     return texto.toStdString();
-}
-
-bool SuperaElMaximo(const QLineEdit *caja)
-{
-    const auto valor = LeerNumero(caja);
-    return valor && *valor > Calculos::kActividadMaxima;
-}
-
-// The character just typed goes again: the one before the caret, or the last
-// one when the caret is at the start.
-void QuitarUltimo(QLineEdit *caja)
-{
-    QString texto = caja->text();
-    if (texto.isEmpty())
-        return;
-    const int caret = caja->cursorPosition() > 0 ? caja->cursorPosition() : static_cast<int>(texto.size());
-    texto.remove(caret - 1, 1);
-    caja->setText(texto);
-    caja->setCursorPosition(caret - 1);
-}
-
-// A key typed past the maximum goes again; a key held down, or a paste, may
-// have put several characters there: they go as well, the last first, until
-// the value is back within it.
-void QuitarExceso(QLineEdit *caja)
-{
-    while (SuperaElMaximo(caja))
-        QuitarUltimo(caja);
 }
 
 // The radiation sign, at the screen's density.
@@ -169,7 +134,7 @@ QComboBox *CrearLista(QWidget *padre, const QString &nombre, const QRect &zona)
 template <std::size_t N> void Llenar(QComboBox *lista, const std::array<std::string_view, N> &textos)
 {
     for (std::string_view t : textos)
-        lista->addItem(Q(t));
+        lista->addItem(QString::fromUtf8(t));
 }
 
 } // namespace
@@ -263,7 +228,7 @@ void FormDecay::crearActividad()
 
     ui.ComboRadionucl = CrearLista(this, QStringLiteral("ComboRadionucl"), {16, 168, 126, 26});
     for (const Calculos::Radionuclido &r : Calculos::TablaRadionuclidos)
-        ui.ComboRadionucl->addItem(Q(r.nombre));
+        ui.ComboRadionucl->addItem(QString::fromUtf8(r.nombre));
     SinRadionuclido();
     ui.TextPeriodo = Crear<QLineEdit>(this, QStringLiteral("TextPeriodo"), {202, 168, 70, 26});
     ui.ComboTiempo = CrearLista(this, QStringLiteral("ComboTiempo"), {278, 168, 76, 26});
@@ -293,7 +258,16 @@ void FormDecay::conectar()
     connect(ui.DTPicker1, &QDateEdit::dateChanged, this, &FormDecay::Recalcular);
     connect(ui.DTPicker2, &QDateEdit::dateChanged, this, &FormDecay::Recalcular);
 
-    for (QLineEdit *caja : {ui.TextHora1, ui.TextMin1, ui.TextHora2, ui.TextMin2, ui.TextAct1, ui.TextPeriodo})
+    const Tope tope{Calculos::kActividadMaxima, QString::fromUtf8(kMaximo)};
+    InstalarFiltro(ui.TextAct1, Calculos::TipoFiltro::Decimal, tope);
+    InstalarFiltro(ui.TextPeriodo, Calculos::TipoFiltro::Decimal, tope);
+    connect(ui.TextAct1, &QLineEdit::textEdited, this, &FormDecay::TextAct1_Change);
+    connect(ui.TextPeriodo, &QLineEdit::textEdited, this, &FormDecay::TextPeriodo_Change);
+    for (QLineEdit *caja : {ui.TextHora1, ui.TextMin1, ui.TextHora2, ui.TextMin2}) {
+        InstalarFiltro(caja, Calculos::TipoFiltro::Entero);
+        connect(caja, &QLineEdit::textEdited, this, [this, caja] { Tiempo_Change(caja); });
+    }
+    for (QLineEdit *caja : {ui.TextHora1, ui.TextMin1, ui.TextHora2, ui.TextMin2, ui.TextAct1})
         caja->installEventFilter(this);
 
     const auto flecha = [this](int n, std::function<void(Sentido)> paso) {
@@ -318,38 +292,8 @@ void FormDecay::conectar()
 
 bool FormDecay::eventFilter(QObject *objeto, QEvent *evento)
 {
-    QLineEdit *tiempo = nullptr;
-    for (QLineEdit *caja : {ui.TextHora1, ui.TextMin1, ui.TextHora2, ui.TextMin2})
-        if (objeto == caja)
-            tiempo = caja;
-    switch (evento->type()) {
-    case QEvent::KeyPress: {
-        auto *tecla = static_cast<QKeyEvent *>(evento);
-        if (objeto == ui.TextAct1)
-            return Decimal_KeyPress(ui.TextAct1, tecla);
-        if (objeto == ui.TextPeriodo)
-            return TextPeriodo_KeyPress(tecla);
-        if (tiempo != nullptr)
-            return AplicarFiltro(tiempo, tecla, Calculos::TipoFiltro::Entero);
-        break;
-    }
-    case QEvent::KeyRelease: {
-        auto *tecla = static_cast<QKeyEvent *>(evento);
-        if (objeto == ui.TextAct1)
-            TextAct1_KeyUp(tecla);
-        else if (objeto == ui.TextPeriodo)
-            TextPeriodo_KeyUp(tecla);
-        else if (tiempo != nullptr)
-            Tiempo_KeyUp(tiempo, tecla);
-        break;
-    }
-    case QEvent::FocusOut:
-        if (objeto == ui.TextAct1 || tiempo != nullptr)
-            Caja_LostFocus(static_cast<QLineEdit *>(objeto), static_cast<QFocusEvent *>(evento));
-        break;
-    default:
-        break;
-    }
+    if (evento->type() == QEvent::FocusOut)
+        Caja_LostFocus(static_cast<QLineEdit *>(objeto), static_cast<QFocusEvent *>(evento));
     return QWidget::eventFilter(objeto, evento);
 }
 
@@ -398,7 +342,7 @@ void FormDecay::MostrarParte(QLabel *valor, QLabel *unidad, const Calculos::Part
     valor->setVisible(parte.visible);
     unidad->setVisible(parte.visible);
     if (parte.visible)
-        unidad->setText(Q(parte.unidad));
+        unidad->setText(QString::fromUtf8(parte.unidad));
 }
 
 void FormDecay::CalcularDecay()
@@ -441,7 +385,7 @@ void FormDecay::MostrarActividad(const std::optional<Calculos::ActividadMostrada
         return;
     }
     if (!actividad->unidad.empty())
-        ui.LabelUnidades->setText(Q(actividad->unidad));
+        ui.LabelUnidades->setText(QString::fromUtf8(actividad->unidad));
     ui.LabelAct2->setText(TextoDeNumero(actividad->valor));
 }
 
@@ -451,8 +395,8 @@ void FormDecay::MostrarActividad(const std::optional<Calculos::ActividadMostrada
 std::optional<double> FormDecay::PeriodoSemidesintegracion()
 {
     if (const Calculos::Radionuclido *r = Calculos::BuscarRadionuclido(Texto(ui.ComboRadionucl->currentText()))) {
-        ui.TextPeriodo->setText(Q(r->periodo));
-        ui.ComboTiempo->setCurrentIndex(ui.ComboTiempo->findText(Q(r->unidad)));
+        ui.TextPeriodo->setText(QString::fromUtf8(r->periodo));
+        ui.ComboTiempo->setCurrentIndex(ui.ComboTiempo->findText(QString::fromUtf8(r->unidad)));
         return r->horas;
     }
     if (ui.TextPeriodo->text().isEmpty()) {
@@ -476,57 +420,32 @@ void FormDecay::VaciarResultado()
 void FormDecay::SinRadionuclido()
 {
     ui.ComboRadionucl->setCurrentIndex(-1);
-    ui.ComboRadionucl->setEditText(Q(Calculos::kSinRadionuclido));
+    ui.ComboRadionucl->setEditText(QString::fromUtf8(Calculos::kSinRadionuclido));
 }
 
-// Enter does nothing in the activity and half-life boxes.
-bool FormDecay::Decimal_KeyPress(QLineEdit *caja, QKeyEvent *evento)
+// Past the maximum the box has already been cut back, with its message.
+void FormDecay::TextAct1_Change()
 {
-    if (EsEnter(evento))
-        return true;
-    return AplicarFiltro(caja, evento, Calculos::TipoFiltro::Decimal);
-}
-
-// A typed half-life replaces the nuclide's.
-bool FormDecay::TextPeriodo_KeyPress(QKeyEvent *evento)
-{
-    if (EsTecleo(evento))
-        SinRadionuclido();
-    return Decimal_KeyPress(ui.TextPeriodo, evento);
-}
-
-void FormDecay::TextAct1_KeyUp(QKeyEvent *evento)
-{
-    if (!EsSoltarTecleo(evento))
-        return;
-    if (SuperaElMaximo(ui.TextAct1)) {
-        MostrarError(this, QString::fromUtf8(kMaximo));
-        QuitarExceso(ui.TextAct1);
-    }
     if (ui.TextAct1->text().isEmpty())
         VaciarResultado();
     if (EsTextoNumerico(ui.TextAct1->text()))
         Recalcular();
 }
 
-void FormDecay::TextPeriodo_KeyUp(QKeyEvent *evento)
+// A typed half-life replaces the nuclide's.
+void FormDecay::TextPeriodo_Change()
 {
-    if (!EsSoltarTecleo(evento))
-        return;
-    if (!EsTextoNumerico(ui.TextPeriodo->text())) {
-        VaciarResultado();
-    } else if (SuperaElMaximo(ui.TextPeriodo)) {
-        MostrarError(this, QString::fromUtf8(kMaximo));
-        QuitarExceso(ui.TextPeriodo);
-    } else {
+    SinRadionuclido();
+    if (EsTextoNumerico(ui.TextPeriodo->text()))
         Recalcular();
-    }
+    else
+        VaciarResultado();
 }
 
 // Any of the four time boxes follows the typing, as the first hour always did.
-void FormDecay::Tiempo_KeyUp(QLineEdit *caja, QKeyEvent *evento)
+void FormDecay::Tiempo_Change(QLineEdit *caja)
 {
-    if (EsSoltarTecleo(evento) && EsTextoNumerico(caja->text()))
+    if (EsTextoNumerico(caja->text()))
         Recalcular();
 }
 

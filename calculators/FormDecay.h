@@ -36,11 +36,9 @@ private:
     void VaciarResultado();
     void SinRadionuclido();
 
-    bool Decimal_KeyPress(QLineEdit *caja, QKeyEvent *evento);
-    bool TextPeriodo_KeyPress(QKeyEvent *evento);
-    void TextAct1_KeyUp(QKeyEvent *evento);
-    void TextPeriodo_KeyUp(QKeyEvent *evento);
-    void Tiempo_KeyUp(QLineEdit *caja, QKeyEvent *evento);
+    void TextAct1_Change();
+    void TextPeriodo_Change();
+    void Tiempo_Change(QLineEdit *caja);
     void Caja_LostFocus(QLineEdit *caja, QFocusEvent *evento);
 
     void ComboRadionucl_Click();

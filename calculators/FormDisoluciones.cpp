@@ -53,11 +53,6 @@ const MensajesFormula kErroresFormula{
 const QString kMayorQueLaDePartida =
     QStringLiteral("La concentración de la disolución deseada no puede ser mayor que la de partida.");
 
-QString Texto(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
 void Llenar(QComboBox *lista, std::span<const Calculos::Unidad> unidades, int alCargar)
 {
     lista->setEditable(true);
@@ -67,7 +62,7 @@ void Llenar(QComboBox *lista, std::span<const Calculos::Unidad> unidades, int al
     lista->setCompleter(nullptr);
     lista->setFont(Fuente(QStringLiteral("Times New Roman"), 11));
     for (const Calculos::Unidad &u : unidades)
-        lista->addItem(Texto(u.texto));
+        lista->addItem(QString::fromUtf8(u.texto));
     lista->setCurrentIndex(alCargar);
 }
 
@@ -81,7 +76,7 @@ void Mostrar(QLabel *numero, QLabel *unidad, const Calculos::Escalado &resultado
 {
     numero->setText(TextoDeNumero(resultado.valor));
     // A value too large to write has no unit either.
-    unidad->setText(numero->text().isEmpty() ? QString() : Texto(resultado.unidad));
+    unidad->setText(numero->text().isEmpty() ? QString() : QString::fromUtf8(resultado.unidad));
 }
 
 } // namespace
@@ -242,6 +237,11 @@ void FormDisoluciones::conectar()
                                                              ui.TextConcInicial, ui.TextConcFinal, ui.TextVolumen,
                                                              ui.ComboConcInicial, ui.ComboConcFinal, ui.ComboVolumen})
         control->installEventFilter(this);
+    connect(ui.RTBFormula, &CajaFormula::editada, this, &FormDisoluciones::RTBFormula_Change);
+    for (QLineEdit *caja : {ui.TextPm, ui.TextDensidad, ui.TextConcInicial, ui.TextConcFinal, ui.TextVolumen}) {
+        InstalarFiltro(caja, Calculos::TipoFiltro::Decimal);
+        connect(caja, &QLineEdit::textEdited, this, [this, caja] { Numero_Change(caja); });
+    }
 }
 
 bool FormDisoluciones::eventFilter(QObject *objeto, QEvent *evento)
@@ -251,8 +251,8 @@ bool FormDisoluciones::eventFilter(QObject *objeto, QEvent *evento)
         auto *tecla = static_cast<QKeyEvent *>(evento);
         if (objeto == ui.RTBFormula)
             return RTBFormula_KeyPress(tecla);
-        if (auto *caja = qobject_cast<QLineEdit *>(objeto))
-            return Numero_KeyPress(caja, tecla);
+        if (qobject_cast<QLineEdit *>(objeto) != nullptr)
+            return Numero_KeyPress(tecla);
         if (qobject_cast<QComboBox *>(objeto) != nullptr)
             return Lista_KeyPress(tecla);
         break;
@@ -398,37 +398,39 @@ void FormDisoluciones::BorrarResultados()
         etiqueta->clear();
 }
 
+// Enter empties the whole formula: it is one line.
 bool FormDisoluciones::RTBFormula_KeyPress(QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
+    if (!EsEnter(evento))
         return false;
-    BorrarResultados();
-    // The formula gives the molar mass from now on.
-    ui.TextPm->clear();
-    if (EsEnter(evento)) {
-        // The formula is one line.
-        ui.RTBFormula->Vaciar();
-        return true;
-    }
-    ui.RTBFormula->TamanoSegunTecla(evento->text());
-    return false;
+    RTBFormula_Change();
+    ui.RTBFormula->Vaciar();
+    return true;
 }
 
-// The old result goes before the key is looked at, so that Enter shows the
-// new one in its place.
-bool FormDisoluciones::Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento)
+// The formula gives the molar mass from now on.
+void FormDisoluciones::RTBFormula_Change()
 {
-    if (!EsTecleo(evento))
+    BorrarResultados();
+    ui.TextPm->clear();
+}
+
+// Enter shows the new result in place of the old one.
+bool FormDisoluciones::Numero_KeyPress(QKeyEvent *evento)
+{
+    if (!EsEnter(evento))
         return false;
     BorrarResultados();
-    // A typed molar mass replaces the formula.
+    CalcularDisol();
+    return true;
+}
+
+// A typed molar mass replaces the formula.
+void FormDisoluciones::Numero_Change(QLineEdit *caja)
+{
+    BorrarResultados();
     if (caja == ui.TextPm)
         ui.RTBFormula->Vaciar();
-    if (EsEnter(evento)) {
-        CalcularDisol();
-        return true;
-    }
-    return AplicarFiltro(caja, evento, Calculos::TipoFiltro::Decimal);
 }
 
 // Computes with the list as it is, before the key changes it.

@@ -34,7 +34,9 @@ private:
     void BorrarResultados();
 
     bool RTBFormula_KeyPress(QKeyEvent *evento);
-    bool Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento);
+    void RTBFormula_Change();
+    bool Numero_KeyPress(QKeyEvent *evento);
+    void Numero_Change(QLineEdit *caja);
     bool Lista_KeyPress(QKeyEvent *evento);
     void Control_GotFocus(QObject *control, QFocusEvent *evento);
     void TextConcInicial_LostFocus(QFocusEvent *evento);

@@ -121,8 +121,11 @@ void FormEcCuadratica::crearEcuacion()
 
 void FormEcCuadratica::conectar()
 {
-    for (QLineEdit *caja : {ui.Texta, ui.Textb, ui.Textc})
+    for (QLineEdit *caja : {ui.Texta, ui.Textb, ui.Textc}) {
+        InstalarFiltro(caja, Calculos::TipoFiltro::DecimalConSigno);
+        connect(caja, &QLineEdit::textEdited, this, &FormEcCuadratica::RetirarResultado);
         caja->installEventFilter(this);
+    }
 }
 
 bool FormEcCuadratica::eventFilter(QObject *objeto, QEvent *evento)
@@ -130,7 +133,7 @@ bool FormEcCuadratica::eventFilter(QObject *objeto, QEvent *evento)
     if (evento->type() == QEvent::KeyPress) {
         for (QLineEdit *caja : {ui.Texta, ui.Textb, ui.Textc})
             if (objeto == caja)
-                return Coeficiente_KeyPress(caja, static_cast<QKeyEvent *>(evento));
+                return Coeficiente_KeyPress(static_cast<QKeyEvent *>(evento));
     }
     return QWidget::eventFilter(objeto, evento);
 }
@@ -195,18 +198,14 @@ void FormEcCuadratica::RetirarResultado()
     ui.Resultado2->clear();
 }
 
-// Every key that changes a coefficient withdraws the result; Enter
-// calculates instead of entering the box.
-bool FormEcCuadratica::Coeficiente_KeyPress(QLineEdit *caja, QKeyEvent *evento)
+// Every edit of a coefficient withdraws the result; Enter calculates.
+bool FormEcCuadratica::Coeficiente_KeyPress(QKeyEvent *evento)
 {
-    if (!EsTecleo(evento))
+    if (!EsEnter(evento))
         return false;
     RetirarResultado();
-    if (EsEnter(evento)) {
-        CalcularEc();
-        return true;
-    }
-    return AplicarFiltro(caja, evento, Calculos::TipoFiltro::DecimalConSigno);
+    CalcularEc();
+    return true;
 }
 
 void FormEcCuadratica::Calcular_Click()

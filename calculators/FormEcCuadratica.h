@@ -25,7 +25,7 @@ private:
     void MostrarRaices(double x1, std::optional<double> x2);
     void RetirarResultado();
 
-    bool Coeficiente_KeyPress(QLineEdit *caja, QKeyEvent *evento);
+    bool Coeficiente_KeyPress(QKeyEvent *evento);
     void Calcular_Click() override;
     void Borrar_Click() override;
 

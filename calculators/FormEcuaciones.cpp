@@ -2,8 +2,6 @@
 
 #include "core/numeros.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
 #include "widgets/Mensajes.h"
@@ -15,10 +13,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QTextEdit>
 
 namespace {
 
@@ -100,7 +96,7 @@ void Celda(QTableWidget *tabla, int fila, int columna, const QString &texto, con
 
 } // namespace
 
-FormEcuaciones::FormEcuaciones(QWidget *parent) : QWidget(parent, Qt::Window)
+FormEcuaciones::FormEcuaciones(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Ajustar ecuaciones"), 22), Fuente(QStringLiteral("Arial"), 10),
                     {kAncho, kAlto});
@@ -116,12 +112,7 @@ void FormEcuaciones::crearControles()
     ui.TextEcuacion->setFont(Fuente(QStringLiteral("Arial"), 11));
     NombrarPorRotulo(ui.TextEcuacion, ui.Label1);
 
-    ui.Calcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("Calcular"), this);
-    ui.Calcular->move(kAncho - 156, 12);
-    ui.Borrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("Borrar"), this);
-    ui.Borrar->move(kAncho - 104, 12);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(kAncho - 52, 12);
+    CrearBotones("Calcular", "Borrar", {kAncho - 52, 12});
 
     ui.LabelAjustada = CrearEtiqueta(this, QStringLiteral("LabelAjustada"), QString(), {16, 62, kAncho - 32, 32});
     ui.LabelAjustada->setFont(Fuente(QStringLiteral("Times New Roman"), 16));
@@ -158,15 +149,11 @@ void FormEcuaciones::crearControles()
     ui.LabelExceso->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     NombrarResultado(ui.LabelExceso, QStringLiteral("Reactivos en exceso"));
 
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 56, kAncho - 32, kAlto - 68},
-                                      Fuente(QStringLiteral("Times New Roman"), 12));
+    CrearAyuda(kAyuda, {16, 56, kAncho - 32, kAlto - 68}, Fuente(QStringLiteral("Times New Roman"), 12));
 }
 
 void FormEcuaciones::conectar()
 {
-    connect(ui.Calcular, &QPushButton::clicked, this, &FormEcuaciones::Calcular_Click);
-    connect(ui.Borrar, &QPushButton::clicked, this, &FormEcuaciones::Borrar_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormEcuaciones::Informacion_Click);
     connect(ui.TextEcuacion, &QLineEdit::textEdited, this, &FormEcuaciones::TextEcuacion_Change);
     connect(ui.TablaEstequiometria, &QTableWidget::cellChanged, this, &FormEcuaciones::TablaEstequiometria_Change);
     ui.TextEcuacion->installEventFilter(this);
@@ -181,7 +168,7 @@ bool FormEcuaciones::eventFilter(QObject *objeto, QEvent *evento)
 
 void FormEcuaciones::AjustarEcuacion()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     RetirarResultado();
     m_ajuste = Calculos::AjustarEcuacion(ui.TextEcuacion->text().toStdString());
     if (m_ajuste.error != Calculos::ErrorEcuacion::Ninguno) {
@@ -353,13 +340,8 @@ void FormEcuaciones::Calcular_Click()
 
 void FormEcuaciones::Borrar_Click()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     ui.TextEcuacion->clear();
     RetirarResultado();
     ui.TextEcuacion->setFocus();
-}
-
-void FormEcuaciones::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }

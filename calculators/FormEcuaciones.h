@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calculators/ecuaciones.h"
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 #include <optional>
 #include <vector>
@@ -12,7 +12,7 @@ class QTableWidget;
 // and works out its amounts: the moles or grams typed for some species give
 // the others, the limiting reagent and what is left of each reactant in
 // excess.
-class FormEcuaciones : public QWidget {
+class FormEcuaciones : public VentanaCalculadora {
     Q_OBJECT
 
 public:
@@ -34,9 +34,8 @@ private:
     bool TextEcuacion_KeyPress(QKeyEvent *evento);
     void TextEcuacion_Change();
     void TablaEstequiometria_Change(int fila, int columna);
-    void Calcular_Click();
-    void Borrar_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
+    void Borrar_Click() override;
 
     struct Controles {
         QLabel *Label1;
@@ -48,10 +47,6 @@ private:
         QTableWidget *TablaEstequiometria;
         QLabel *LabelLimitante;
         QLabel *LabelExceso;
-        QPushButton *Calcular;
-        QPushButton *Borrar;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
     } ui{};
 
     // An amount the user typed in a row: in which column, and its value when

@@ -8,7 +8,6 @@
 #include "widgets/FiltroTeclas.h"
 #include "widgets/GuardiaFoco.h"
 #include "widgets/Mensajes.h"
-#include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
 #include <QFocusEvent>
@@ -130,31 +129,24 @@ void FormRendimiento::crearControles()
 void FormRendimiento::conectar()
 {
     // A yield shown always belongs to the data beside it.
+    // Any edit gives the button back.
     for (CajaFormula *formula : {ui.BoxFormulaEmpReact, ui.BoxFormulaEmpProd}) {
         connect(formula, &QTextEdit::textChanged, ui.LabelRendimiento, &QLabel::clear);
-        formula->installEventFilter(this);
+        connect(formula, &CajaFormula::editada, this, &FormRendimiento::Caja_Change);
     }
     for (QLineEdit *caja : m_numeros) {
+        const bool coeficiente = caja == ui.TextCoefReact || caja == ui.TextCoefProd;
+        InstalarFiltro(caja, coeficiente ? Calculos::TipoFiltro::Entero : Calculos::TipoFiltro::Decimal);
         connect(caja, &QLineEdit::textChanged, ui.LabelRendimiento, &QLabel::clear);
+        connect(caja, &QLineEdit::textEdited, this, &FormRendimiento::Caja_Change);
         caja->installEventFilter(this);
     }
 }
 
 bool FormRendimiento::eventFilter(QObject *objeto, QEvent *evento)
 {
-    auto *caja = qobject_cast<QLineEdit *>(objeto);
-    switch (evento->type()) {
-    case QEvent::KeyPress:
-        if (caja != nullptr)
-            return Numero_KeyPress(caja, static_cast<QKeyEvent *>(evento));
-        return Formula_KeyPress(qobject_cast<CajaFormula *>(objeto), static_cast<QKeyEvent *>(evento));
-    case QEvent::FocusOut:
-        if (caja != nullptr)
-            Numero_LostFocus(caja, static_cast<QFocusEvent *>(evento));
-        break;
-    default:
-        break;
-    }
+    if (evento->type() == QEvent::FocusOut)
+        Numero_LostFocus(static_cast<QLineEdit *>(objeto), static_cast<QFocusEvent *>(evento));
     return QWidget::eventFilter(objeto, evento);
 }
 
@@ -263,25 +255,9 @@ void FormRendimiento::Avisar(const QString &texto, QWidget *foco)
     foco->setFocus();
 }
 
-bool FormRendimiento::Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento)
+void FormRendimiento::Caja_Change()
 {
-    if (!EsTecleo(evento))
-        return false;
     BotonCalcular()->setEnabled(true);
-    // The formula is one line: Enter adds nothing to it.
-    if (EsEnter(evento))
-        return true;
-    caja->TamanoSegunTecla(evento->text());
-    return false;
-}
-
-bool FormRendimiento::Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento)
-{
-    if (!EsTecleo(evento))
-        return false;
-    BotonCalcular()->setEnabled(true);
-    const bool coeficiente = caja == ui.TextCoefReact || caja == ui.TextCoefProd;
-    return AplicarFiltro(caja, evento, coeficiente ? Calculos::TipoFiltro::Entero : Calculos::TipoFiltro::Decimal);
 }
 
 void FormRendimiento::Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento)

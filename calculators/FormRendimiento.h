@@ -28,8 +28,7 @@ private:
     double MasaMolecularProd();
     void Avisar(const QString &texto, QWidget *foco);
 
-    bool Formula_KeyPress(CajaFormula *caja, QKeyEvent *evento);
-    bool Numero_KeyPress(QLineEdit *caja, QKeyEvent *evento);
+    void Caja_Change();
     void Numero_LostFocus(QLineEdit *caja, QFocusEvent *evento);
 
     void Calcular_Click() override;

@@ -34,8 +34,17 @@ constante de Avogadro.</p>
 )";
 
 const DefinicionConversion kDefinicion{
-    "Unidades de energía", 27,     30, kCajas, Calculos::kConversorEnergia, kAncho, 136, 300, {kAncho - 60, kYPar - 7},
-    "RichTextBox1",        kAyuda,
+    .titulo = "Unidades de energía",
+    .blancos = 27,
+    .finales = 30,
+    .cajas = kCajas,
+    .conversor = Calculos::kConversorEnergia,
+    .ancho = kAncho,
+    .altoSinAyuda = 136,
+    .altoConAyuda = 300,
+    .informacion = {kAncho - 60, kYPar - 7},
+    .panel = "RichTextBox1",
+    .ayuda = kAyuda,
 };
 
 } // namespace

@@ -42,17 +42,17 @@ const char *const kAyuda = R"(
 )";
 
 const DefinicionConversion kDefinicion{
-    "Unidades de presión",
-    31,
-    0,
-    kCajas,
-    Calculos::kConversorPresion,
-    kAncho,
-    kAltoSinAyuda,
-    340,
-    {kAncho - 60, kAltoSinAyuda - 60},
-    "RichTextBox1",
-    kAyuda,
+    .titulo = "Unidades de presión",
+    .blancos = 31,
+    .finales = 0,
+    .cajas = kCajas,
+    .conversor = Calculos::kConversorPresion,
+    .ancho = kAncho,
+    .altoSinAyuda = kAltoSinAyuda,
+    .altoConAyuda = 340,
+    .informacion = {kAncho - 60, kAltoSinAyuda - 60},
+    .panel = "RichTextBox1",
+    .ayuda = kAyuda,
 };
 
 } // namespace

@@ -49,8 +49,17 @@ vale 5/9 de un grado Celsius. El cero absoluto está a -459,67 ºF.</p>
 )";
 
 const DefinicionConversion kDefinicion{
-    "Unidades de temperatura", 23,     0, kCajas, Calculos::kConversorTemperatura, kAncho, 92, 500, {kAncho - 58, 16},
-    "RTBinformacion",          kAyuda,
+    .titulo = "Unidades de temperatura",
+    .blancos = 23,
+    .finales = 0,
+    .cajas = kCajas,
+    .conversor = Calculos::kConversorTemperatura,
+    .ancho = kAncho,
+    .altoSinAyuda = 92,
+    .altoConAyuda = 500,
+    .informacion = {kAncho - 58, 16},
+    .panel = "RTBinformacion",
+    .ayuda = kAyuda,
 };
 
 } // namespace
@@ -114,7 +123,7 @@ void FormTemperatura::Vigilar(Escala escala)
 void FormTemperatura::CeroAbsoluto()
 {
     const auto escribir = [this](Escala escala, std::string_view texto) {
-        Caja(static_cast<int>(escala))->setText(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+        Caja(static_cast<int>(escala))->setText(QString::fromUtf8(texto));
     };
     escribir(Escala::Kelvin, Calculos::kCeroAbsolutoK);
     escribir(Escala::Celsius, Calculos::kCeroAbsolutoC);

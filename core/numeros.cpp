@@ -1,5 +1,6 @@
 #include "core/numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -171,6 +172,45 @@ Veredicto JuzgarTecla(TipoFiltro tipo, std::string_view texto)
         return punto ? Veredicto::AvisoComa : Veredicto::AvisoCaracter;
     }
     return Veredicto::Descarta;
+}
+
+TextoFiltrado FiltrarTexto(TipoFiltro tipo, std::string_view texto)
+{
+    TextoFiltrado filtrado;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        // One UTF-8 character: its lead byte gives its length.
+        const auto lider = static_cast<unsigned char>(texto[i]);
+        std::size_t largo = 1;
+        if (lider >= 0xf0)
+            largo = 4;
+        else if (lider >= 0xe0)
+            largo = 3;
+        else if (lider >= 0xc0)
+            largo = 2;
+        const std::string_view caracter = texto.substr(i, largo);
+        i += largo;
+        if (caracter.size() == 1 && (lider < 0x20 || lider == 0x7f))
+            continue;
+        const Veredicto v = JuzgarTecla(tipo, caracter);
+        switch (v) {
+        case Veredicto::Pasa:
+            filtrado.texto += caracter;
+            break;
+        case Veredicto::Descarta:
+            break;
+        case Veredicto::Coma:
+            filtrado.texto += ',';
+            break;
+        case Veredicto::AvisoComa:
+        case Veredicto::AvisoCaracter:
+            filtrado.texto += caracter;
+            if (std::find(filtrado.avisos.begin(), filtrado.avisos.end(), v) == filtrado.avisos.end())
+                filtrado.avisos.push_back(v);
+            break;
+        }
+    }
+    return filtrado;
 }
 
 std::optional<double> Finito(double v)

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Calculos {
 
@@ -50,5 +51,16 @@ enum class Veredicto {
 // What a filter does with the text of one key press. Backspace ("\b"), Enter
 // ("\r"), keys without text and other control characters always pass.
 Veredicto JuzgarTecla(TipoFiltro tipo, std::string_view texto);
+
+// What a filter makes of a text that enters a field at once (pasted, dropped):
+// each character judged in turn as if it had been typed. Control characters
+// (line breaks, tabs) type nothing and are dropped. A message is given once
+// per text however many characters call for it; `avisos` lists them in the
+// order they were first met.
+struct TextoFiltrado {
+    std::string texto;
+    std::vector<Veredicto> avisos;
+};
+TextoFiltrado FiltrarTexto(TipoFiltro tipo, std::string_view texto);
 
 } // namespace Calculos

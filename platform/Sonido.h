@@ -4,25 +4,24 @@
 
 #include <functional>
 
-using ManejadorSonido = std::function<void(const QString &ruta)>;
+class QObject;
 
-// The longest a sound keeps its caller beyond the sound's own length.
-inline constexpr int kMargenSonidoMs = 750;
+using FinSonido = std::function<void()>;
+using ManejadorSonido = std::function<void(const QString &ruta, FinSonido fin)>;
 
-// The ALSA device the program plays on.
-inline const char *const kDispositivoSonido = "default";
+// The longest a sound holds back what comes after it, whatever the sound
+// server does.
+inline constexpr int kEsperaMaximaSonidoMs = 10000;
 
-// Every sound of the program goes through here: the WAV file at `ruta`
-// played once, returning when it has ended. A missing, empty or damaged
-// file, or no sound device, gives silence and returns at once; nothing is
-// ever printed.
-void ReproducirSonido(const QString &ruta);
+// Every sound of the program goes through here: the file at `ruta` played
+// once through libcanberra, the desktop's event-sound library, without
+// waiting for it. `alTerminar` runs from the event loop when the sound has
+// ended or failed, after kEsperaMaximaSonidoMs at the latest, and before
+// the call returns when there is no file; never once `contexto` is gone.
+// Nothing is ever shown.
+void ReproducirSonido(const QString &ruta, QObject *contexto, FinSonido alTerminar);
 
-// Replaces the way sounds are played (tests record them instead) and returns
-// the previous handler. An empty handler restores the real player.
+// Replaces the player (tests record the sounds instead) and returns the
+// previous one; the handler calls `fin` when its sound is over. An empty
+// handler restores the real player.
 ManejadorSonido InstalarManejadorSonido(ManejadorSonido nuevo);
-
-// The real player, on the named ALSA device. True when the whole sound
-// reached the device and was played out; false on any failure, or when the
-// device had not finished kMargenSonidoMs after the sound's length.
-bool ReproducirWav(const QString &ruta, const char *dispositivo = kDispositivoSonido);

@@ -30,10 +30,23 @@ FormFinTabla::FormFinTabla(QWidget *parent) : QDialog(parent)
     Nombrar(ui.Image1, QStringLiteral("Trofeo"), QStringLiteral("Una copa dorada: has completado la tabla"));
     setFixedSize(lado.width() + 2 * kMargen, lado.height() + 2 * kMargen);
 
-    // Plays to the end, or not at all, before the window shows.
-    ReproducirSonido(ArchivoDelPrograma(QStringLiteral("tada.wav")));
+    ReproducirSonido(ArchivoDelPrograma(QStringLiteral("tada.wav")), this, [this] { FinDelSonido(); });
+}
+
+void FormFinTabla::setVisible(bool visible)
+{
+    m_mostrar = visible;
+    if (!visible || !m_sonando)
+        QDialog::setVisible(visible);
+}
+
+void FormFinTabla::FinDelSonido()
+{
+    m_sonando = false;
     for (QWidget *ventana : QApplication::topLevelWidgets()) {
         if (auto *puzle = qobject_cast<VentanaPuzle *>(ventana))
             puzle->DetenerCronometro();
     }
+    if (m_mostrar)
+        QDialog::setVisible(true);
 }

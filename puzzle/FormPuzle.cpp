@@ -9,15 +9,19 @@
 namespace {
 
 const DefinicionPuzle kDefinicion{
-    Calculos::Tablero::Completo,
-    "Puzle - Tabla periódica completa",
-    89,
-    {1186, 590},
-    QColor(222, 230, 242),
-    true,
-    QColor(255, 255, 0),
-    QColor(0, 0, 128),
-    {"Label3", "Label4", "TextNombrePuzleFull", "Label12", "Label18"},
+    .tablero = Calculos::Tablero::Completo,
+    .titulo = "Puzle - Tabla periódica completa",
+    .blancos = 89,
+    .tamano = {1186, 590},
+    .fondo = QColor(222, 230, 242),
+    .label1Negrita = true,
+    .label1Texto = QColor(255, 255, 0),
+    .label1Fondo = QColor(0, 0, 128),
+    .nombres = {.unidadSegundos = "Label3",
+                .palabraFallos = "Label4",
+                .nombreMarca = "TextNombrePuzleFull",
+                .minutosMarca = "Label12",
+                .segundosMarca = "Label18"},
 };
 
 const QColor kAmarilloPalido(255, 255, 128);
@@ -95,7 +99,7 @@ void FormPuzle::Celda_Click(std::size_t celda)
     if (jugada != Calculos::Jugada::Acierto && jugada != Calculos::Jugada::Completado)
         return;
     QLabel *etiqueta = ui.Celdas[celda];
-    etiqueta->setText(TextoQt(e.simbolo));
+    etiqueta->setText(QString::fromUtf8(e.simbolo));
     NombrarCelda(etiqueta, e.z, Calculos::MuestraCelda::Elemento);
     QFont fuente = etiqueta->font();
     fuente.setPointSizeF(22);

@@ -8,15 +8,19 @@
 namespace {
 
 const DefinicionPuzle kDefinicion{
-    Calculos::Tablero::Reducido,
-    "Puzle-Tabla periódica 75 elementos",
-    80,
-    {1186, 440},
-    QColor(226, 240, 240),
-    false,
-    QColor(255, 255, 128),
-    QColor(0, 128, 128),
-    {"Labelsg", "Label18", "TextNombrePuzleRedu", "Label4", "Label3"},
+    .tablero = Calculos::Tablero::Reducido,
+    .titulo = "Puzle-Tabla periódica 75 elementos",
+    .blancos = 80,
+    .tamano = {1186, 440},
+    .fondo = QColor(226, 240, 240),
+    .label1Negrita = false,
+    .label1Texto = QColor(255, 255, 128),
+    .label1Fondo = QColor(0, 128, 128),
+    .nombres = {.unidadSegundos = "Labelsg",
+                .palabraFallos = "Label18",
+                .nombreMarca = "TextNombrePuzleRedu",
+                .minutosMarca = "Label4",
+                .segundosMarca = "Label3"},
 };
 
 const QColor kTurquesa(0, 192, 192);
@@ -49,7 +53,8 @@ void FormPuzle2::crearTablero()
     for (std::size_t i = 0; i < ui.Simbolos.size(); ++i) {
         const Calculos::Elemento &e = ElementoReducido(i);
         const Calculos::Rectangulo zona = Posicion(e);
-        ui.Simbolos[i] = CrearCelda(this, Calculos::NombreCelda(e.simbolo), TextoQt(e.simbolo), zona, kTurquesa);
+        ui.Simbolos[i] =
+            CrearCelda(this, Calculos::NombreCelda(e.simbolo), QString::fromUtf8(e.simbolo), zona, kTurquesa);
         ui.Cubiertas[i] = CrearCelda(this, Calculos::NombreCubierta(e.simbolo), QString(), zona, kTurquesa);
         ui.Cubiertas[i]->raise();
         // Out of a screen reader's way, and unnamed, until it is uncovered:

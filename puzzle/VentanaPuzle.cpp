@@ -85,11 +85,6 @@ constexpr std::array<int, 18> kLabelDeGrupo{2, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15
 
 } // namespace
 
-QString TextoQt(std::string_view texto)
-{
-    return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
 QString TextoEntero(int n)
 {
     return QString::fromStdString(Calculos::TextoEntero(n));
@@ -98,7 +93,7 @@ QString TextoEntero(int n)
 QLabel *CrearCelda(QWidget *padre, std::string_view nombre, const QString &texto, const Calculos::Rectangulo &zona,
                    const QColor &fondo)
 {
-    QLabel *celda = CrearEtiqueta(padre, TextoQt(nombre), texto, {zona.x, zona.y, zona.ancho, zona.alto});
+    QLabel *celda = CrearEtiqueta(padre, QString::fromUtf8(nombre), texto, {zona.x, zona.y, zona.ancho, zona.alto});
     celda->setFont(Fuente(QStringLiteral("Arial"), 14.25));
     celda->setAlignment(Qt::AlignCenter);
     celda->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -191,7 +186,7 @@ void VentanaPuzle::crearCronometro()
 void VentanaPuzle::crearMarco(const NombresPuzle &nombres)
 {
     ui.FrameMejorMarca = Crear<QGroupBox>(this, QStringLiteral("FrameMejorMarca"), {420, 8, 312, 194});
-    ui.FrameMejorMarca->setTitle(TextoQt(Calculos::kHayMarca));
+    ui.FrameMejorMarca->setTitle(QString::fromUtf8(Calculos::kHayMarca));
     Colorear(ui.FrameMejorMarca, QColor(0, 0, 64), Qt::white);
     ui.FrameMejorMarca->setFont(Fuente(QStringLiteral("Arial"), 10, true));
     ui.FrameMejorMarca->hide();
@@ -289,10 +284,14 @@ void VentanaPuzle::Colocado(Calculos::Jugada jugada)
     if (jugada == Calculos::Jugada::Acierto) {
         EscribirLabel1(QString::fromStdString(m_partida.simboloPedido()));
     } else if (jugada == Calculos::Jugada::Completado) {
-        // Label1 keeps the last element.
-        FormFinTabla fin(this);
-        fin.exec();
-        Registro();
+        // Label1 keeps the last element. The time is the one at the last
+        // element, not after the fanfare; the window keeps drawing while it
+        // plays, and the completion window shows when it has ended.
+        DetenerCronometro();
+        auto *fin = new FormFinTabla(this);
+        fin->setAttribute(Qt::WA_DeleteOnClose);
+        connect(fin, &QDialog::finished, this, &VentanaPuzle::Registro);
+        fin->show();
     }
 }
 
@@ -380,12 +379,12 @@ void VentanaPuzle::Registro()
                                    ui.MarcaMin->text().toStdString(), ui.MarcaSg->text().toStdString());
     if (comparacion == Calculos::ComparacionMarca::SinMarca) {
         // The save button stays as it is, so a first record can always be saved.
-        ui.FrameMejorMarca->setTitle(TextoQt(Calculos::kSinMarca));
+        ui.FrameMejorMarca->setTitle(QString::fromUtf8(Calculos::kSinMarca));
         return;
     }
-    ui.FrameMejorMarca->setTitle(TextoQt(Calculos::kHayMarca));
+    ui.FrameMejorMarca->setTitle(QString::fromUtf8(Calculos::kHayMarca));
     if (comparacion == Calculos::ComparacionMarca::Mejorada) {
-        MostrarAviso(this, TextoQt(Calculos::kMarcaMejorada));
+        MostrarAviso(this, QString::fromUtf8(Calculos::kMarcaMejorada));
         ui.CommandRegistrarMarca->show();
     } else {
         ui.CommandRegistrarMarca->hide();
@@ -404,19 +403,19 @@ void VentanaPuzle::CommandRegistrarMarca_Click()
     GuardarAjuste(Clave(secciones.segundos), ui.MarcaSg->text());
     GuardarAjuste(Clave(secciones.minutos), ui.MarcaMin->text());
     GuardarAjuste(Clave(secciones.fallos), ui.MarcaFallos->text());
-    ui.FrameMejorMarca->setTitle(TextoQt(Calculos::kHayMarca));
+    ui.FrameMejorMarca->setTitle(QString::fromUtf8(Calculos::kHayMarca));
 }
 
 void VentanaPuzle::CommandBorrar_Click()
 {
     const Calculos::SeccionesMarca secciones = Calculos::SeccionesDe(m_partida.tablero());
-    BorrarSeccionAjustes(TextoQt(secciones.nombre));
+    BorrarSeccionAjustes(QString::fromUtf8(secciones.nombre));
     ui.TextNombre->clear();
-    BorrarSeccionAjustes(TextoQt(secciones.segundos));
+    BorrarSeccionAjustes(QString::fromUtf8(secciones.segundos));
     ui.MarcaSg->clear();
-    BorrarSeccionAjustes(TextoQt(secciones.minutos));
+    BorrarSeccionAjustes(QString::fromUtf8(secciones.minutos));
     ui.MarcaMin->clear();
-    BorrarSeccionAjustes(TextoQt(secciones.fallos));
+    BorrarSeccionAjustes(QString::fromUtf8(secciones.fallos));
     ui.MarcaFallos->clear();
-    ui.FrameMejorMarca->setTitle(TextoQt(Calculos::TextoMarcaBorrada(m_partida.tablero())));
+    ui.FrameMejorMarca->setTitle(QString::fromUtf8(Calculos::TextoMarcaBorrada(m_partida.tablero())));
 }

@@ -34,7 +34,6 @@ struct DefinicionPuzle {
 };
 
 // Texts of the rules, for the controls.
-QString TextoQt(std::string_view texto);
 QString TextoEntero(int n);
 
 // A cell of a board: centred black text on `fondo`, with a single border.

@@ -8,14 +8,8 @@
 // that it stays sharp on a high-density screen; its size in pixels is the
 // one given.
 
-// Ripples on water, for the splash (425 x 319). When AdelantarOndas has
-// started them at the same density, the picture it drew is given instead.
+// Ripples on water, for the splash (425 x 319).
 QImage DibujarOndas(qreal escala = 1.0);
-
-// Starts drawing the splash's ripples on a thread of their own, at the very
-// start of the program, so that they are ready when the splash is built
-// instead of being drawn in the time it takes the splash to appear.
-void AdelantarOndas(qreal escala = 1.0);
 
 // An edge-on spiral galaxy over a starry sky, for the About box (800 x 600).
 QImage DibujarGalaxia(qreal escala = 1.0);

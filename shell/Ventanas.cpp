@@ -11,6 +11,8 @@
 #include "converters/FormTemperatura.h"
 #include "elements/FormFicha.h"
 #include "elements/FormPropiedades.h"
+#include "formulation/FormFormulacion.h"
+#include "formulation/FormPracticaFormulacion.h"
 #include "puzzle/FormFinTabla.h"
 #include "puzzle/FormPuzle.h"
 #include "puzzle/FormPuzle2.h"
@@ -39,6 +41,8 @@ constexpr FichaVentana kVentanas[] = {
     Ficha<FormTemperatura>("Temperatura"),
     Ficha<FormPresion>("Presión"),
     Ficha<FormEnergia>("Energia"),
+    Ficha<FormFormulacion>("FormularNombrar"),
+    Ficha<FormPracticaFormulacion>("PracticarFormulacion"),
     Ficha<FormPuzle>("Tabla_completa"),
     Ficha<FormPuzle2>("Tabla_reducida"),
     Ficha<FormFicha>("FichaElemento"),

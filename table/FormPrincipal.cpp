@@ -33,7 +33,7 @@ struct EntradaMenu {
 // The menu in display order; an entry opens a submenu when the next one is a
 // level deeper. A leaf entry opens the window of the list that names it and
 // is disabled when none does; "Cerrar" ends the program.
-constexpr std::array<EntradaMenu, 19> kMenu{{
+constexpr std::array<EntradaMenu, 22> kMenu{{
     {1, "Calculos", "Cálculos"},
     {2, "CalculadoraMolar", "Calculadora molar"},
     {2, "Disoluciones", "Disoluciones"},
@@ -51,6 +51,9 @@ constexpr std::array<EntradaMenu, 19> kMenu{{
     {1, "Elementos", "Elementos"},
     {2, "FichaElemento", "Ficha del elemento"},
     {2, "PropiedadesPeriodicas", "Propiedades periódicas"},
+    {1, "Formulacion", "Formulación"},
+    {2, "FormularNombrar", "Formular y nombrar"},
+    {2, "PracticarFormulacion", "Practicar"},
     {1, "Acercade", "Acerca de ..."},
     {1, "Cerrar", "Cerrar"},
 }};
@@ -70,11 +73,6 @@ static_assert(NivelesValidos());
 
 // The controls that name the group numbers 1..18.
 constexpr std::array<int, 18> kLabelDeGrupo{5, 6, 7, 8, 9, 10, 11, 21, 23, 22, 13, 14, 15, 16, 17, 18, 19, 20};
-
-QString Texto(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 QRect Zona(const Calculos::Rectangulo &r)
 {
@@ -133,8 +131,9 @@ void FormPrincipal::crearControles()
 
     const QFont fuenteCasilla = Fuente(QStringLiteral("Arial"), 24);
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        QLabel *casilla = Rotulo(ui.Fondo, QString::fromStdString(Calculos::NombreCasilla(e.simbolo)), Texto(e.simbolo),
-                                 Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
+        QLabel *casilla =
+            Rotulo(ui.Fondo, QString::fromStdString(Calculos::NombreCasilla(e.simbolo)), QString::fromUtf8(e.simbolo),
+                   Zona(Calculos::PosicionCasilla(e)), fuenteCasilla, Qt::AlignCenter);
         Colorear(casilla, ColorClase(e.clase), Qt::black);
         ConBorde(casilla, true);
         Nombrar(casilla, QString::fromStdString(Calculos::LecturaElemento(e)),
@@ -307,9 +306,9 @@ void FormPrincipal::Casilla_MouseUp(QLabel *casilla)
 {
     ConBorde(casilla, true);
     const Calculos::Elemento &e = Calculos::TablaElementos[static_cast<std::size_t>(IndiceCasilla(casilla))];
-    ui.Label1->setText(Texto(e.simbolo));
-    ui.Label2->setText(Texto(e.nombre));
+    ui.Label1->setText(QString::fromUtf8(e.simbolo));
+    ui.Label2->setText(QString::fromUtf8(e.nombre));
     ui.Label3->setText(QString::fromStdString(Calculos::NumeroATexto(e.z)));
-    ui.Label4->setText(Texto(e.masaVisible));
+    ui.Label4->setText(QString::fromUtf8(e.masaVisible));
     ElementoElegido::Aviso().Elegir(e.z);
 }

@@ -3,10 +3,8 @@
 #include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 #include "widgets/FiltroTeclas.h"
-#include "widgets/Teclas.h"
 #include "widgets/TextosNumericos.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,7 +15,14 @@ GrupoCajas::GrupoCajas(QWidget *ventana, std::span<const CajaConversion> cajas, 
         auto *caja = Crear<QLineEdit>(ventana, QString::fromUtf8(c.nombre), {c.x, c.y, kAncho, kAlto});
         caja->setFont(Letra());
         Nombrar(caja, QString::fromUtf8(c.lectura));
-        caja->installEventFilter(this);
+        InstalarFiltro(caja, c.filtro);
+        const int i = static_cast<int>(m_cajas.size());
+        // Converted once the box has told everyone else of its change (a
+        // window may watch a box, and correct it, before it is converted).
+        connect(caja, &QLineEdit::textEdited, this, [this, caja, i] {
+            connect(
+                caja, &QLineEdit::textChanged, this, [this, i] { Caja_Change(i); }, Qt::SingleShotConnection);
+        });
         m_cajas.push_back(caja);
     }
 }
@@ -32,36 +37,14 @@ QFont GrupoCajas::Letra()
     return Fuente(QStringLiteral("Arial"), 12);
 }
 
-bool GrupoCajas::eventFilter(QObject *objeto, QEvent *evento)
+void GrupoCajas::Caja_Change(int i)
 {
-    for (std::size_t i = 0; i < m_cajas.size(); ++i) {
-        if (objeto != m_cajas[i])
-            continue;
-        if (evento->type() == QEvent::KeyPress)
-            return Caja_KeyPress(static_cast<int>(i), static_cast<QKeyEvent *>(evento));
-        if (evento->type() == QEvent::KeyRelease)
-            Caja_KeyUp(static_cast<int>(i), static_cast<QKeyEvent *>(evento));
-        break;
-    }
-    return false;
-}
-
-bool GrupoCajas::Caja_KeyPress(int i, QKeyEvent *evento)
-{
-    if (!EsTecleo(evento))
-        return false;
-    const CajaConversion &propia = m_definicion[static_cast<std::size_t>(i)];
+    const int grupo = m_definicion[static_cast<std::size_t>(i)].grupo;
     for (std::size_t otra = 0; otra < m_cajas.size(); ++otra) {
-        if (static_cast<int>(otra) != i && m_definicion[otra].grupo == propia.grupo)
+        if (static_cast<int>(otra) != i && m_definicion[otra].grupo == grupo)
             m_cajas[otra]->clear();
     }
-    return AplicarFiltro(Caja(i), evento, propia.filtro);
-}
-
-void GrupoCajas::Caja_KeyUp(int i, QKeyEvent *evento)
-{
-    if (EsSoltarTecleo(evento))
-        Convertir(i);
+    Convertir(i);
 }
 
 void GrupoCajas::Convertir(int origen)

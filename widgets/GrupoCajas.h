@@ -8,7 +8,6 @@
 #include <span>
 #include <vector>
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QString;
@@ -26,10 +25,10 @@ struct CajaConversion {
 };
 
 // The boxes of such a window, numbered by their place in the window's
-// table. A key that types into a box first empties the other boxes of its
-// group and then goes through the box's filter; its release converts: the
-// window's rules say which boxes are written, in which order, and from which
-// box each one is read. Each value is read back from the text a box shows,
+// table. What enters a box goes through its filter; every edit the user
+// makes to a box (typed, pasted, dropped, cut, undone) empties the other
+// boxes of its group and converts: the window's rules say which boxes are
+// written, in which order, and from which box each one is read. Each value is read back from the text a box shows,
 // so the rounding on screen is what the next write uses.
 class GrupoCajas : public QObject {
 public:
@@ -43,12 +42,8 @@ public:
     static constexpr int kAncho = 130;
     static constexpr int kAlto = 30;
 
-protected:
-    bool eventFilter(QObject *objeto, QEvent *evento) override;
-
 private:
-    bool Caja_KeyPress(int i, QKeyEvent *evento);
-    void Caja_KeyUp(int i, QKeyEvent *evento);
+    void Caja_Change(int i);
     void Convertir(int origen);
 
     std::vector<CajaConversion> m_definicion;

@@ -24,7 +24,10 @@ bool GuardiaFoco::LoHizoElUsuario(const QFocusEvent &evento)
 
 void GuardiaFoco::AlPerderFoco(QWidget *campo, const QFocusEvent &evento, Comprobacion comprobar)
 {
-    if (m_comprobando || campo == nullptr || !LoHizoElUsuario(evento))
+    if (m_comprobando || campo == nullptr)
+        return;
+    const bool devuelto = campo == m_devuelto && evento.reason() == Qt::OtherFocusReason;
+    if (!LoHizoElUsuario(evento) && !devuelto)
         return;
     QPointer<QWidget> vigilado(campo);
     const unsigned tanda = m_tanda;
@@ -50,10 +53,30 @@ void GuardiaFoco::Comprobar(const QPointer<QWidget> &campo, const Comprobacion &
         return;
     m_comprobando = true;
     const bool valido = comprobar();
-    if (!valido) {
+    if (valido) {
+        if (m_devuelto == campo)
+            m_devuelto = nullptr;
+    } else {
         ++m_tanda;
-        if (campo != nullptr)
+        m_devuelto = campo;
+        m_comprobarDevuelto = comprobar;
+        if (campo != nullptr) {
+            campo->window()->installEventFilter(this);
             campo->setFocus(Qt::OtherFocusReason);
+        }
     }
     m_comprobando = false;
+}
+
+bool GuardiaFoco::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::WindowActivate && m_devuelto != nullptr && objeto == m_devuelto->window() &&
+        m_devuelto->window()->focusWidget() != m_devuelto) {
+        QPointer<QWidget> campo(m_devuelto);
+        QMetaObject::invokeMethod(
+            this,
+            [this, campo, comprobar = m_comprobarDevuelto, tanda = m_tanda] { Comprobar(campo, comprobar, tanda); },
+            Qt::QueuedConnection);
+    }
+    return false;
 }

@@ -15,7 +15,10 @@ class QWidget;
 //
 // Only focus changes the user made count (Tab, Backtab, a click, a
 // shortcut): a message box taking the focus, a switch to another window or
-// the program moving the focus itself are not leaving the field. The check
+// the program moving the focus itself are not leaving the field. Once a check
+// has failed and put the focus back, though, the program moving it away again
+// (a message of a calculation that was under way) is leaving the field too:
+// it is checked again, or it would be left as it stands. The check
 // runs once the focus change is over, never inside it, and never while
 // another check of the same guard is showing its message: a modal box in the
 // middle of a focus change would fire the check again and confuse a button
@@ -36,10 +39,18 @@ public:
 
     static bool LoHizoElUsuario(const QFocusEvent &evento);
 
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
 private:
     void Comprobar(const QPointer<QWidget> &campo, const Comprobacion &comprobar, unsigned tanda);
 
     bool m_comprobando = false;
+    // The field a failed check put the focus back into, and its check: a
+    // window that comes back active with the focus elsewhere (moved while a
+    // message was up) has it checked again.
+    QPointer<QWidget> m_devuelto;
+    Comprobacion m_comprobarDevuelto;
     // A failed check cancels those that were queued behind it: the focus is
     // going back to the first field.
     unsigned m_tanda = 0;

@@ -262,6 +262,7 @@ TEST_F(Decay, Teclas)
         while (!texto(QString::fromLatin1(nombre)).isEmpty())
             tecla(QString::fromLatin1(nombre), Qt::Key_Backspace);
         teclear(QString::fromLatin1(nombre), tecleado);
+        Procesar(); // the limit's message shows once the edit is over
         EXPECT_EQ(texto(QString::fromLatin1(nombre)), QString::fromUtf8(queda));
         EXPECT_EQ(Mensajes(), avisos);
         EXPECT_EQ(Resultado(), QString::fromUtf8(resultado));
@@ -294,12 +295,14 @@ TEST_F(Decay, UnaTeclaMantenidaOUnPegadoNoPasanDelMaximo)
             QCoreApplication::sendEvent(c, &otra);
         }
         QTest::keyRelease(c, Qt::Key_9);
+        Procesar();
         EXPECT_EQ(c->text(), QStringLiteral("999999"));
         EXPECT_EQ(Mensajes(), QStringList{kMaximo});
 
         c->clear();
         QApplication::clipboard()->setText(QStringLiteral("12345678"));
         tecla(QString::fromLatin1(nombre), Qt::Key_V, Qt::ControlModifier);
+        Procesar();
         EXPECT_EQ(c->text(), QStringLiteral("123456"));
         EXPECT_EQ(Mensajes(), QStringList{kMaximo});
     }
@@ -346,4 +349,20 @@ TEST_F(Decay, Informacion)
     EXPECT_FALSE(panel->isVisible());
     clic(QStringLiteral("Información"));
     EXPECT_TRUE(panel->isVisible());
+}
+
+// With a nuclide chosen, Ctrl+A in the half-life selects it all, so what
+// is typed next replaces it and gives up the nuclide.
+TEST_F(Decay, SeleccionarTodoElPeriodoDeUnNuclido)
+{
+    Elegir("ComboRadionucl", QStringLiteral("Hg-197"));
+    const QString periodo = texto(QStringLiteral("TextPeriodo"));
+    ASSERT_FALSE(periodo.isEmpty());
+    QLineEdit *caja = this->caja(QStringLiteral("TextPeriodo"));
+    caja->setFocus();
+    QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+    EXPECT_EQ(caja->selectedText(), periodo);
+    teclear(QStringLiteral("TextPeriodo"), "1");
+    EXPECT_EQ(texto(QStringLiteral("TextPeriodo")), QStringLiteral("1"));
+    EXPECT_EQ(texto(QStringLiteral("ComboRadionucl")), QStringLiteral("Radionúclido"));
 }

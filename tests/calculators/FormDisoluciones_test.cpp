@@ -176,8 +176,14 @@ TEST_F(Disoluciones, TeclasEnLasCajas)
         clic(QStringLiteral("cbCalcular"));
         ASSERT_EQ(Resultado(), QStringLiteral("50|g||"));
         const QString antes = caja(QString::fromLatin1(nombre))->text();
-        teclear(QString::fromLatin1(nombre), 'a'); // refused, and the result still goes
+        // Refused: nothing changes but what entering the box did.
+        caja(QString::fromLatin1(nombre))->setFocus();
+        const QString previo = Resultado();
+        teclear(QString::fromLatin1(nombre), 'a');
+        EXPECT_EQ(Resultado(), previo);
+        teclear(QString::fromLatin1(nombre), '7'); // an edit takes the result away
         EXPECT_EQ(Resultado(), QStringLiteral("|||"));
+        tecla(QString::fromLatin1(nombre), Qt::Key_Backspace);
         tecla(QString::fromLatin1(nombre), Qt::Key_Return);
         EXPECT_EQ(Resultado(), QString::fromLatin1(resultado));
         EXPECT_EQ(texto(QString::fromLatin1(nombre)), antes);

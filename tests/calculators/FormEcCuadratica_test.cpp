@@ -124,7 +124,7 @@ TEST_F(EcCuadratica, TeclasEnLosCoeficientes)
     };
     const Caso casos[] = {
         {".5", {}, {}, "-8,5", true},
-        {"a", {}, {}, "-8", true},
+        {"a", {}, {}, "-8", false}, // refused: no edit
         {nullptr, Qt::Key_Backspace, {}, "-", true},
         {nullptr, Qt::Key_Left, {}, "-8", false},
         {nullptr, Qt::Key_C, Qt::ControlModifier, "-8", false},

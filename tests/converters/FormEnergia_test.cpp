@@ -59,10 +59,7 @@ TEST(FormEnergia, UnGrupoNoTocaElOtro)
     EXPECT_EQ(e.todas(), QStringLiteral("0,999|4,18|23,059|96,480|1"));
 
     // A key in the triple empties only the other two boxes of the triple.
-    e.caja("TextCalMol")->setFocus();
-    QTest::keyPress(e.caja("TextCalMol"), '2');
-    EXPECT_EQ(e.todas(), QStringLiteral("0,999|4,18|23,0592||"));
-    QTest::keyRelease(e.caja("TextCalMol"), '2');
+    e.teclear("TextCalMol", '2');
     EXPECT_EQ(e.todas(), QStringLiteral("0,999|4,18|23,0592|96,48|1"));
 }
 
@@ -102,18 +99,20 @@ TEST(FormEnergia, OrdenDeEscritura)
 TEST(FormEnergia, LoQueNoCabeEnUnDoubleNoSeMuestra)
 {
     Energia e;
-    QApplication::clipboard()->setText(QStringLiteral("1E308"));
+    // Pasted as digits: a box takes no exponent.
+    const QString e308 = Cifras("1", 308);
+    QApplication::clipboard()->setText(e308);
     for (const char *nombre : {"TexteV", "TextCal"}) {
         QLineEdit *caja = e.caja(nombre);
         caja->setFocus();
         QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
     }
     // 96,48 x 1E308 does not fit, so neither kJ/mol nor the kcal/mol from it show anything.
-    EXPECT_EQ(e.todas(), QStringLiteral("1E308||||1E308"));
+    EXPECT_EQ(e.todas(), e308 + QStringLiteral("||||") + e308);
 
     e.caja("TextJ")->setFocus();
     QTest::keyClick(e.caja("TextJ"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(e.todas(), QStringLiteral("2,39005736137667E+307|1E308|||1E308"));
+    EXPECT_EQ(e.todas(), QStringLiteral("2,39005736137667E+307|") + e308 + QStringLiteral("|||") + e308);
 }
 
 TEST(FormEnergia, NombresYTextos)

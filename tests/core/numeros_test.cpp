@@ -297,3 +297,35 @@ TEST(Filtros, VeredictoPorTipo)
         EXPECT_EQ(JuzgarTecla(ConMensaje, c.texto), c.conMensaje) << c.texto;
     }
 }
+
+TEST(Numeros, TextoInsertadoDeUnaVez)
+{
+    using enum TipoFiltro;
+    using V = Veredicto;
+    struct Caso {
+        TipoFiltro tipo;
+        const char *texto;
+        const char *queda;
+        std::vector<Veredicto> avisos;
+    };
+    const Caso casos[] = {
+        {Decimal, "-1.5x9", "1,59", {}},
+        {DecimalConSigno, "-1.5x9", "-1,59", {}},
+        {Entero, "-1.5x9", "159", {}},
+        {ConMensaje, "-1.5x9", "-1.5x9", {V::AvisoCaracter, V::AvisoComa}},
+        {ConMensaje, "x.y.z", "x.y.z", {V::AvisoCaracter, V::AvisoComa}},
+        {ConMensaje, "12,5", "12,5", {}},
+        // Line breaks and tabs type nothing; a letter of two or three bytes
+        // is one character.
+        {Decimal, "1\r\n2\t3", "123", {}},
+        {ConMensaje, "1\n", "1", {}},
+        {Decimal, "ñ2µ€3", "23", {}},
+        {ConMensaje, "ñ", "ñ", {V::AvisoCaracter}},
+        {Decimal, "", "", {}},
+    };
+    for (const Caso &c : casos) {
+        const TextoFiltrado f = FiltrarTexto(c.tipo, c.texto);
+        EXPECT_EQ(f.texto, c.queda) << c.texto;
+        EXPECT_EQ(f.avisos, c.avisos) << c.texto;
+    }
+}

@@ -18,7 +18,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -404,6 +406,8 @@ private:
     Evento Siguiente();
     void Tecla(Evento &e);
     void Pegar(Evento &e);
+    void Edicion(Evento &e);
+    void Editar(Evento &e);
     bool Clic(Evento &e, QWidget *control);
     void Lista(Evento &e);
     void Fecha(Evento &e);
@@ -492,7 +496,7 @@ void Mono::Abrir()
         QObject::connect(rica, &QTextEdit::textChanged, m_contexto.get(), [this, rica] {
             if (m_enEvento && m_actual != nullptr && rica->hasFocus() &&
                 (m_actual->tipo == Evento::Tipo::Tecla || m_actual->tipo == Evento::Tipo::Pegar ||
-                 m_actual->tipo == Evento::Tipo::Dato))
+                 m_actual->tipo == Evento::Tipo::Edicion || m_actual->tipo == Evento::Tipo::Dato))
                 m_actual->editadas.insert(NombreDe(rica));
         });
     }
@@ -621,7 +625,8 @@ Evento Mono::Siguiente()
         Evento::Tipo tipo;
         int peso;
     };
-    std::vector<Opcion> opciones{{Evento::Tipo::Tecla, 40}, {Evento::Tipo::Pegar, 6}, {Evento::Tipo::Clic, 30}};
+    std::vector<Opcion> opciones{
+        {Evento::Tipo::Tecla, 40}, {Evento::Tipo::Pegar, 6}, {Evento::Tipo::Edicion, 6}, {Evento::Tipo::Clic, 30}};
     if (!Listas().empty())
         opciones.push_back({Evento::Tipo::Lista, 5});
     if (!Fechas().empty())
@@ -656,6 +661,9 @@ Evento Mono::Siguiente()
         break;
     case Evento::Tipo::Pegar:
         Pegar(e);
+        break;
+    case Evento::Tipo::Edicion:
+        Edicion(e);
         break;
     case Evento::Tipo::Clic: {
         std::vector<QWidget *> controles = Clicables(Azar(2) == 0);
@@ -731,6 +739,91 @@ void Mono::Pegar(Evento &e)
     e.texto = m_pegados[Azar(static_cast<int>(m_pegados.size()))];
     e.edita = true;
     e.descripcion = QStringLiteral("paste \"%1\"").arg(Recortado(e.texto));
+}
+
+// The ways a box's text changes with no key. An event's `tecla` holds the
+// way, plus ten times the menu entry.
+enum class ViaEdicion { Menu, BotonCentral, Soltar };
+constexpr int kVias = 10;
+
+constexpr const char *kAccionesDelMenu[] = {"edit-paste", "edit-cut", "edit-delete", "edit-undo", "edit-redo"};
+
+void Mono::Edicion(Evento &e)
+{
+    QWidget *foco = Foco();
+    const bool caja = (qobject_cast<QLineEdit *>(foco) != nullptr && !static_cast<QLineEdit *>(foco)->isReadOnly()) ||
+                      (qobject_cast<QTextEdit *>(foco) != nullptr && !static_cast<QTextEdit *>(foco)->isReadOnly());
+    if (!caja)
+        return Pegar(e);
+    e.tipo = Evento::Tipo::Edicion;
+    e.destino = foco;
+    e.edita = true;
+    e.texto = m_pegados[Azar(static_cast<int>(m_pegados.size()))];
+    switch (Azar(3)) {
+    case 0: {
+        const int accion = Azar(static_cast<int>(std::size(kAccionesDelMenu)));
+        e.tecla = static_cast<int>(ViaEdicion::Menu) + kVias * accion;
+        e.descripcion = QStringLiteral("context menu %1 (clipboard \"%2\")")
+                            .arg(QString::fromLatin1(kAccionesDelMenu[accion]), Recortado(e.texto));
+        break;
+    }
+    case 1:
+        e.tecla = static_cast<int>(ViaEdicion::BotonCentral);
+        e.descripcion = QStringLiteral("middle-button paste \"%1\"").arg(Recortado(e.texto));
+        break;
+    default:
+        e.tecla = static_cast<int>(ViaEdicion::Soltar);
+        e.descripcion = QStringLiteral("drop \"%1\"").arg(Recortado(e.texto));
+        break;
+    }
+}
+
+// Sent to the box as the user's hand would: the menu's own entry, the
+// middle button at a point of the text, a drag entering and dropping there.
+void Mono::Editar(Evento &e)
+{
+    QPointer<QWidget> caja = e.destino;
+    if (caja == nullptr)
+        return;
+    QWidget *superficie = caja;
+    if (auto *rica = qobject_cast<QTextEdit *>(caja.data()))
+        superficie = rica->viewport();
+    const QPoint punto(Azar(superficie->width()), superficie->height() / 2);
+    switch (static_cast<ViaEdicion>(e.tecla % kVias)) {
+    case ViaEdicion::Menu: {
+        QGuiApplication::clipboard()->setText(e.texto);
+        std::unique_ptr<QMenu> menu;
+        if (auto *linea = qobject_cast<QLineEdit *>(caja.data()))
+            menu.reset(linea->createStandardContextMenu());
+        else if (auto *rica = qobject_cast<QTextEdit *>(caja.data()))
+            menu.reset(rica->createStandardContextMenu());
+        const QString nombre = QString::fromLatin1(kAccionesDelMenu[e.tecla / kVias]);
+        QAction *accion = menu ? menu->findChild<QAction *>(nombre) : nullptr;
+        if (accion != nullptr && accion->isEnabled())
+            accion->trigger();
+        else
+            e.descripcion += QStringLiteral(", not available");
+        break;
+    }
+    case ViaEdicion::BotonCentral:
+        // Offscreen has no selection to paste: the click only places the caret.
+        QGuiApplication::clipboard()->setText(e.texto, QClipboard::Selection);
+        QTest::mouseClick(superficie, Qt::MiddleButton, {}, punto);
+        break;
+    case ViaEdicion::Soltar: {
+        QMimeData datos;
+        datos.setText(e.texto);
+        QDragEnterEvent entrar(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(superficie, &entrar);
+        QDragMoveEvent mover(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        if (caja != nullptr && entrar.isAccepted())
+            QCoreApplication::sendEvent(superficie, &mover);
+        QDropEvent soltar(punto, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        if (caja != nullptr && mover.isAccepted())
+            QCoreApplication::sendEvent(superficie, &soltar);
+        break;
+    }
+    }
 }
 
 // A click where the user would make it: a point of the control that no
@@ -835,6 +928,9 @@ void Mono::Enviar(Evento &e)
         Teclear(e.destino, p, repetida);
         break;
     }
+    case Evento::Tipo::Edicion:
+        Editar(e);
+        break;
     case Evento::Tipo::Clic:
     case Evento::Tipo::Jugada: {
         const QStringList xy = e.texto.split(u',');

@@ -63,6 +63,8 @@ std::unique_ptr<Reglas> ReglasDe(const QString &clase)
         {"FormTemperatura", ReglasTemperatura},
         {"FormPresion", ReglasPresion},
         {"FormEnergia", ReglasEnergia},
+        {"FormFormulacion", ReglasFormulacion},
+        {"FormPracticaFormulacion", ReglasPracticaFormulacion},
         {"FormPuzle", ReglasPuzle},
         {"FormPuzle2", ReglasPuzle2},
         {"FormFinTabla", ReglasFinTabla},

@@ -18,15 +18,18 @@ class QTimer;
 // One thing the monkey did to a window, and what it saw happen meanwhile.
 struct Evento {
     enum class Tipo {
-        Tecla,  // a key pressed and let go in the control that has the focus
-        Pegar,  // Ctrl+V there, with a text on the clipboard
-        Clic,   // the left button pressed and let go over a control
-        Lista,  // an entry chosen from a drop-down list
-        Fecha,  // a day chosen in a date picker's calendar
-        Tic,    // one tick of a running timer
-        Jugada, // a click a player who knows the game would make
-        Dato,   // a value that makes sense typed key by key into a box
-        Cierre, // the window closed with its close box, to be opened again
+        Tecla,   // a key pressed and let go in the control that has the focus
+        Pegar,   // Ctrl+V there, with a text on the clipboard
+        Clic,    // the left button pressed and let go over a control
+        Lista,   // an entry chosen from a drop-down list
+        Fecha,   // a day chosen in a date picker's calendar
+        Tic,     // one tick of a running timer
+        Jugada,  // a click a player who knows the game would make
+        Dato,    // a value that makes sense typed key by key into a box
+        Edicion, // an edit without a key: an entry of the box's context menu
+                 // (paste, cut, delete, undo, redo), a middle-button paste
+                 // or a drop of a text
+        Cierre,  // the window closed with its close box, to be opened again
     };
 
     Tipo tipo = Tipo::Tecla;
@@ -68,7 +71,8 @@ struct Evento {
     // Keys, a paste or a value typed in the named control.
     bool TecleoEn(const QString &nombre) const
     {
-        return (tipo == Tipo::Tecla || tipo == Tipo::Pegar || (tipo == Tipo::Dato && edita)) && control == nombre;
+        return (tipo == Tipo::Tecla || tipo == Tipo::Pegar || tipo == Tipo::Edicion || (tipo == Tipo::Dato && edita)) &&
+               control == nombre;
     }
 };
 

@@ -19,18 +19,13 @@ namespace {
 const QString kFallo = QStringLiteral("Posición incorrecta.");
 const QString kMejorada = QStringLiteral("Marca mejorada");
 
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
 // A puzzle's record as the store holds it: name, minutes, seconds, misses.
 QStringList MarcaGuardada(Calculos::Tablero tablero)
 {
     const Calculos::SeccionesMarca s = Calculos::SeccionesDe(tablero);
     QStringList valores;
     for (std::string_view seccion : {s.nombre, s.minutos, s.segundos, s.fallos})
-        valores << LeerAjuste(Q(Calculos::ClaveAjustes(seccion)));
+        valores << LeerAjuste(QString::fromUtf8(Calculos::ClaveAjustes(seccion)));
     return valores;
 }
 
@@ -61,7 +56,7 @@ public:
         for (int k = 1; k <= Calculos::ElementosDe(tablero); ++k) {
             const std::string simbolo = Calculos::SimboloDeOrden(tablero, k);
             const std::string nombre = reducido ? Calculos::NombreCubierta(simbolo) : Calculos::NombreCelda(simbolo);
-            m_celdas.insert(Q(nombre), Q(simbolo));
+            m_celdas.insert(QString::fromUtf8(nombre), QString::fromUtf8(simbolo));
         }
     }
 

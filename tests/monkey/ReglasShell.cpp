@@ -16,11 +16,6 @@
 
 namespace {
 
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
 // The splash: an oval with the program's name, whatever the user does to
 // it, until its one tick hands over to the periodic table.
 class Presentacion : public Reglas {
@@ -77,8 +72,9 @@ public:
         for (const Casilla &c : m_casillas)
             Exigir(c.etiqueta->frameShape() == QFrame::Box, "a tile let go has its border", c.etiqueta->objectName());
         const QString panel = Panel();
-        const QString esperado = Q(m_ultimo->simbolo) + u'|' + Q(m_ultimo->nombre) + u'|' +
-                                 Q(Calculos::NumeroATexto(m_ultimo->z)) + u'|' + Q(m_ultimo->masaVisible);
+        const QString esperado = QString::fromUtf8(m_ultimo->simbolo) + u'|' + QString::fromUtf8(m_ultimo->nombre) +
+                                 u'|' + QString::fromUtf8(Calculos::NumeroATexto(m_ultimo->z)) + u'|' +
+                                 QString::fromUtf8(m_ultimo->masaVisible);
         Exigir(panel == esperado, "the panel shows the element of the last tile released",
                panel + QStringLiteral(" instead of ") + esperado);
     }

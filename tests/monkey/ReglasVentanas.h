@@ -18,6 +18,8 @@ std::unique_ptr<Reglas> ReglasEcuaciones();
 std::unique_ptr<Reglas> ReglasTemperatura();
 std::unique_ptr<Reglas> ReglasPresion();
 std::unique_ptr<Reglas> ReglasEnergia();
+std::unique_ptr<Reglas> ReglasFormulacion();
+std::unique_ptr<Reglas> ReglasPracticaFormulacion();
 std::unique_ptr<Reglas> ReglasPuzle();
 std::unique_ptr<Reglas> ReglasPuzle2();
 std::unique_ptr<Reglas> ReglasFicha();

@@ -1,7 +1,7 @@
 #include "puzzle/FormFinTabla.h"
 #include "tests/puzzle/Puzles.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -14,7 +14,8 @@ TEST(FormFinTabla, SinArchivoDeSonidoSeAbreEnSeguida)
     reloj.start();
     FormFinTabla fin;
     fin.show();
-    EXPECT_LT(reloj.elapsed(), 1000);
+    while (!fin.isVisible() && reloj.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(fin.isVisible() && fin.isModal());
     auto *imagen = fin.findChild<QLabel *>(QStringLiteral("Image1"));
     ASSERT_NE(imagen, nullptr);
@@ -40,3 +41,53 @@ TEST(FormFinTabla, ParaLosCronometrosDeLosDosPuzles)
     completo.Jugar("a");
     EXPECT_FALSE(completo.Reloj()->isActive());
 }
+
+// How the fanfare of a finished puzzle ends: the library says so, the time
+// limit passes, or the completion window is gone first.
+enum class FinFanfarria { Termina, Tope, Cerrada };
+
+class Fanfarria : public ::testing::TestWithParam<FinFanfarria> {};
+
+TEST_P(Fanfarria, LaVentanaSeAbreTrasElSonidoYEntretantoTodoSigueVivo)
+{
+    EntornoPuzle entorno;
+    entorno.sonidos.retener = true;
+    PuzleAbierto<FormPuzle> otro;
+    PuzleAbierto<FormPuzle2> puzle;
+    puzle.Jugar("a");
+    for (int i = 0; i < Calculos::ElementosDe(puzle.kTablero); ++i)
+        puzle.Jugar("c");
+
+    // The last click has returned while the fanfare plays: nothing shows or
+    // blocks yet, the time is the one of the last element, and the other
+    // window takes clicks.
+    auto *fin = puzle.ventana.findChild<FormFinTabla *>();
+    ASSERT_NE(fin, nullptr);
+    EXPECT_EQ(entorno.sonidos.rutas.size(), 1);
+    EXPECT_FALSE(fin->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(puzle.Reloj()->isActive());
+    otro.Jugar("a");
+    EXPECT_TRUE(otro.Reloj()->isActive());
+
+    switch (GetParam()) {
+    case FinFanfarria::Termina:
+        entorno.sonidos.Terminar();
+        break;
+    case FinFanfarria::Tope:
+        Disparar(fin->findChild<QTimer *>(QStringLiteral("TopeSonido")));
+        break;
+    case FinFanfarria::Cerrada:
+        delete fin;
+        entorno.sonidos.Terminar();
+        break;
+    }
+    const bool abierta = GetParam() != FinFanfarria::Cerrada;
+    EXPECT_EQ(entorno.finales, abierta ? 1 : 0);
+    EXPECT_EQ(otro.Reloj()->isActive(), !abierta);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(puzle.control<QWidget>(QStringLiteral("FrameMejorMarca"))->isVisible(), abierta);
+}
+
+INSTANTIATE_TEST_SUITE_P(FormFinTabla, Fanfarria,
+                         ::testing::Values(FinFanfarria::Termina, FinFanfarria::Tope, FinFanfarria::Cerrada));

@@ -199,6 +199,11 @@ const Lectura kLecturas[] = {
     {"FormEcuaciones", "TablaEstequiometria", "Estequiometría"},
     {"FormEcuaciones", "LabelLimitante", "Reactivo limitante"},
 
+    {"FormFormulacion", "TextEntrada", "Fórmula o nombre"},
+    {"FormFormulacion", "LabelTradicional", "Nombre tradicional"},
+    {"FormPracticaFormulacion", "TextRespuesta", "Respuesta"},
+    {"FormPracticaFormulacion", "ComboModo", "Modo de práctica"},
+
     {"FormTemperatura", "TextF", "Grados Fahrenheit"},
     {"FormPresion", "TextHg", "Milímetros de mercurio (torr)"},
     {"FormEnergia", "TextJMol", "Kilojulios por mol"},
@@ -514,8 +519,8 @@ TEST(Accesibilidad, PuzleReducidoNoDaLaRespuesta)
                 Calculos::TablaElementos[static_cast<std::size_t>(Calculos::NumeroReducido(k) - 1)];
             QWidget *simbolo = p.Buscar(QString::fromStdString(Calculos::NombreCelda(e.simbolo)));
             const QString nombre = Nombre(simbolo);
-            const QString elemento = QString::fromUtf8(e.nombre.data(), static_cast<qsizetype>(e.nombre.size()));
-            if (!p.Celda(QString::fromUtf8(e.simbolo.data(), static_cast<qsizetype>(e.simbolo.size())))->isHidden()) {
+            const QString elemento = QString::fromUtf8(e.nombre);
+            if (!p.Celda(QString::fromUtf8(e.simbolo))->isHidden()) {
                 EXPECT_TRUE(simbolo->isHidden() && !nombre.contains(elemento))
                     << e.simbolo << ": " << nombre.toStdString();
             }

@@ -49,16 +49,3 @@ TEST(Dibujos, ADobleDensidadSeDibujanDeNuevoNoSeAmplian)
         EXPECT_NEAR(a.blue(), b.blue(), 40) << c.nombre;
     }
 }
-
-TEST(Dibujos, LasOndasAdelantadasSonLasMismas)
-{
-    const QImage calculadas = DibujarOndas();
-    AdelantarOndas(1.0);
-    EXPECT_EQ(DibujarOndas(), calculadas);
-    // Once given, and for another density, they are drawn again.
-    EXPECT_EQ(DibujarOndas(), calculadas);
-    AdelantarOndas(1.0);
-    const QImage dobles = DibujarOndas(2.0);
-    EXPECT_DOUBLE_EQ(dobles.devicePixelRatio(), 2.0);
-    EXPECT_EQ(DibujarOndas(), calculadas);
-}

@@ -33,6 +33,8 @@ const QHash<QString, QString> &Captions()
         {"FormTemperatura", Caption("Unidades de temperatura", 23)},
         {"FormPresion", Caption("Unidades de presión", 31)},
         {"FormEnergia", Caption("Unidades de energía", 27, 30)},
+        {"FormFormulacion", Caption("Formulación", 22)},
+        {"FormPracticaFormulacion", Caption("Practicar formulación", 22)},
         {"FormPuzle", Caption("Puzle - Tabla periódica completa", 89)},
         {"FormPuzle2", Caption("Puzle-Tabla periódica 75 elementos", 80)},
         {"FormFinTabla", "      ¡Felicidades!"},

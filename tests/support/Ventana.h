@@ -24,6 +24,12 @@ inline void PrintTo(const QString &texto, std::ostream *os)
     *os << '"' << texto.toStdString() << '"';
 }
 
+// A number written out in digits: `cifras` followed by `ceros` zeros.
+inline QString Cifras(const char *cifras, int ceros)
+{
+    return QString::fromLatin1(cifras) + QString(ceros, u'0');
+}
+
 // Lets what has been queued run (posted events, zero-time timers).
 void Procesar();
 

@@ -1,5 +1,4 @@
-#include "platform/Procesador.h"
-#include "widgets/Idioma.h"
+#include "platform/Idioma.h"
 
 #include <QApplication>
 
@@ -13,7 +12,6 @@ int main(int argc, char **argv)
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
     // As the program starts.

@@ -26,15 +26,11 @@
 
 namespace {
 
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
 QString NombreCasilla(const Calculos::Elemento &e)
 {
     static const QSet<QString> conT{"As", "In", "Tb", "Th", "Tl", "Y"};
-    return conT.contains(Q(e.simbolo)) ? QStringLiteral("T") + Q(e.simbolo) : Q(e.simbolo);
+    return conT.contains(QString::fromUtf8(e.simbolo)) ? QStringLiteral("T") + QString::fromUtf8(e.simbolo)
+                                                       : QString::fromUtf8(e.simbolo);
 }
 
 class TablaTest : public ::testing::Test {
@@ -160,7 +156,7 @@ TEST_F(TablaTest, LasCientoDieciochoCasillasConSuColorYSuSitio)
         SCOPED_TRACE(std::string(e.simbolo));
         QLabel *casilla = Control(NombreCasilla(e));
         ASSERT_NE(casilla, nullptr);
-        EXPECT_EQ(casilla->text(), Q(e.simbolo));
+        EXPECT_EQ(casilla->text(), QString::fromUtf8(e.simbolo));
         EXPECT_EQ(casilla->size(), QSize(57, 47));
         EXPECT_TRUE(ConBorde(casilla));
         EXPECT_EQ(casilla->focusPolicy(), Qt::NoFocus);
@@ -301,6 +297,9 @@ TEST_F(TablaTest, ElMenuCompleto)
         "1 Elementos \"Elementos\" on",
         "2 FichaElemento \"Ficha del elemento\" on",
         "2 PropiedadesPeriodicas \"Propiedades periódicas\" on",
+        "1 Formulacion \"Formulación\" on",
+        "2 FormularNombrar \"Formular y nombrar\" on",
+        "2 PracticarFormulacion \"Practicar\" on",
         "1 Acercade \"Acerca de ...\" on",
         "1 Cerrar \"Cerrar\" on",
     };

@@ -89,8 +89,9 @@ TEST(GrupoCajas, TeclearVaciaSuGrupoFiltraYConvierte)
     // The other group is not emptied; a box with no plan converts nothing.
     g.teclear(QStringLiteral("C"), "-");
     EXPECT_EQ(g.textos({"A", "B", "C"}), QStringLiteral("1,5|3|4-"));
+    // A refused key is no edit: nothing is emptied.
     g.teclear(QStringLiteral("B"), "x");
-    EXPECT_EQ(g.textos({"A", "B", "C"}), QStringLiteral("|3|4-"));
+    EXPECT_EQ(g.textos({"A", "B", "C"}), QStringLiteral("1,5|3|4-"));
 }
 
 TEST(GrupoCajas, UnaFuenteSinNumeroVaciaSuDestino)

@@ -27,13 +27,18 @@ struct CampoFiltrado {
 
 } // namespace
 
+namespace {
+
+struct Caso {
+    TipoFiltro tipo;
+    const char *tecleado;
+    const char *queda;
+};
+
+} // namespace
+
 TEST(FiltroTeclas, TextoQueQuedaEnElCampo)
 {
-    struct Caso {
-        TipoFiltro tipo;
-        const char *tecleado;
-        const char *queda;
-    };
     const Caso casos[] = {
         {TipoFiltro::Decimal, "1.5", "1,5"},
         {TipoFiltro::Decimal, "1a2", "12"},
@@ -51,6 +56,91 @@ TEST(FiltroTeclas, TextoQueQuedaEnElCampo)
         CampoFiltrado f(c.tipo);
         QTest::keyClicks(&f.campo, QString::fromLatin1(c.tecleado));
         EXPECT_EQ(f.campo.text().toStdString(), c.queda) << c.tecleado;
+        // Pasted, the same text leaves the same, the caret after it.
+        CampoFiltrado p(c.tipo);
+        QApplication::clipboard()->setText(QString::fromLatin1(c.tecleado));
+        QTest::keyClick(&p.campo, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(p.campo.text().toStdString(), c.queda) << c.tecleado << " pasted";
+        EXPECT_EQ(p.campo.cursorPosition(), p.campo.text().size()) << c.tecleado;
+    }
+}
+
+TEST(FiltroTeclas, PegarEnMedioYSobreUnaSeleccion)
+{
+    struct Pegado {
+        const char *antes;
+        int desde, hasta; // the selection, or the caret when equal
+        const char *pegado;
+        const char *queda;
+        int caret;
+    };
+    const Pegado casos[] = {
+        {"125", 1, 1, "x.", "1,25", 2},
+        {"125", 0, 2, "9.9", "9,95", 3},
+        // Nothing of it left: as a refused key, the selection stays.
+        {"125", 0, 2, "abc", "125", 2},
+        {"125", 3, 3, "\n7\t", "1257", 4},
+    };
+    for (const Pegado &c : casos) {
+        CampoFiltrado f(TipoFiltro::Decimal);
+        f.campo.setText(QString::fromLatin1(c.antes));
+        f.campo.setSelection(c.desde, c.hasta - c.desde);
+        if (c.desde == c.hasta)
+            f.campo.setCursorPosition(c.desde);
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pegado));
+        f.campo.paste();
+        EXPECT_EQ(f.campo.text().toStdString(), c.queda) << c.pegado;
+        EXPECT_EQ(f.campo.cursorPosition(), c.caret) << c.pegado;
+    }
+}
+
+TEST(FiltroTeclas, LoQueEscribeElProgramaYLoQueSeDeshaceNoSeFiltra)
+{
+    CampoFiltrado f(TipoFiltro::Decimal);
+    f.campo.setText(QStringLiteral("1,5E-05"));
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1,5E-05"));
+    QTest::keyClicks(&f.campo, QStringLiteral("3"));
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1,5E-053"));
+    f.campo.selectAll();
+    QTest::keyClick(&f.campo, Qt::Key_Delete);
+    EXPECT_EQ(f.campo.text(), QString());
+    f.campo.undo();
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1,5E-053"));
+    f.campo.undo();
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1,5E-05"));
+    f.campo.redo();
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1,5E-053"));
+}
+
+TEST(FiltroTeclas, ElTopeRecortaYAvisaUnaVez)
+{
+    struct Topado {
+        const char *antes;
+        const char *tecleado; // typed key by key, or pasted when it starts with '='
+        const char *queda;
+        std::size_t avisos;
+    };
+    const Topado casos[] = {
+        {"", "1000000", "100000", 1}, {"", "=1000000", "100000", 1}, {"99", "=9999999", "999999", 1},
+        {"999999", "9", "999999", 1}, {"", "=12,5", "12,5", 0},      {"10", "=5.5", "105,5", 0},
+    };
+    for (const Topado &c : casos) {
+        RegistroMensajes registro;
+        QLineEdit campo;
+        campo.setText(QString::fromLatin1(c.antes));
+        InstalarFiltro(&campo, TipoFiltro::Decimal, Tope{999999, QStringLiteral("Valor máximo 999999.")});
+        campo.show();
+        campo.setFocus();
+        const QString texto = QString::fromLatin1(c.tecleado);
+        if (texto.startsWith(u'=')) {
+            QApplication::clipboard()->setText(texto.mid(1));
+            QTest::keyClick(&campo, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&campo, texto);
+        }
+        QCoreApplication::sendPostedEvents();
+        EXPECT_EQ(campo.text().toStdString(), c.queda) << c.tecleado;
+        EXPECT_EQ(registro.mensajes.size(), c.avisos) << c.tecleado;
     }
 }
 
@@ -90,12 +180,11 @@ TEST(FiltroTeclas, TeclasDeControlYAtajosSiguenFuncionando)
     QTest::keyClick(&f.campo, Qt::Key_Return);
     EXPECT_EQ(enter.count(), 1);
 
-    // Paste is not typing: what it brings is judged when the number is read.
-    QApplication::clipboard()->setText(QStringLiteral("a.b"));
+    // A paste that passes as it stands is undone as one.
+    QApplication::clipboard()->setText(QStringLiteral("2,5"));
     QTest::keyClick(&f.campo, Qt::Key_End);
     QTest::keyClick(&f.campo, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(f.campo.text(), QStringLiteral("1a.b"));
-
+    EXPECT_EQ(f.campo.text(), QStringLiteral("12,5"));
     QTest::keyClick(&f.campo, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(f.campo.text(), QStringLiteral("1"));
 }
@@ -119,6 +208,16 @@ TEST(FiltroTeclas, ElFiltroConMensajeAvisaYDejaPasar)
     QTest::sendKeyEvent(QTest::Click, &f.campo, Qt::Key_Ntilde, QStringLiteral("ñ"), Qt::NoModifier);
     EXPECT_EQ(registro.mensajes.size(), 3U);
     EXPECT_EQ(f.campo.text(), QStringLiteral("1.5x,2ñ"));
+
+    // Pasted, each message once, after the text has landed.
+    registro.mensajes.clear();
+    QApplication::clipboard()->setText(QStringLiteral("x.y.z"));
+    f.campo.paste();
+    EXPECT_EQ(f.campo.text(), QStringLiteral("1.5x,2ñx.y.z"));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(registro.mensajes.size(), 2U);
+    EXPECT_EQ(registro.mensajes[0].texto, QStringLiteral("Carácter no válido."));
+    EXPECT_EQ(registro.mensajes[1].texto, QStringLiteral("Utilice la coma para separar los decimales."));
 }
 
 TEST(FiltroTeclas, LosFiltrosSilenciososNoAvisan)
@@ -130,46 +229,4 @@ TEST(FiltroTeclas, LosFiltrosSilenciososNoAvisan)
         QTest::sendKeyEvent(QTest::Click, &f.campo, Qt::Key_Ntilde, QStringLiteral("ñ"), Qt::NoModifier);
     }
     EXPECT_TRUE(registro.mensajes.empty());
-}
-
-namespace {
-
-// A window that does its own work on a key press before filtering it, as the
-// calculators do when they empty the neighbouring field.
-class VentanaConManejador : public QWidget {
-public:
-    VentanaConManejador()
-    {
-        propio.setParent(this);
-        vecino.setParent(this);
-        vecino.setText(QStringLiteral("vecino"));
-        propio.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *objeto, QEvent *evento) override
-    {
-        if (objeto == &propio && evento->type() == QEvent::KeyPress) {
-            ++pulsaciones;
-            vecino.clear();
-            return AplicarFiltro(objeto, static_cast<QKeyEvent *>(evento), TipoFiltro::Decimal);
-        }
-        return false;
-    }
-
-    QLineEdit propio;
-    QLineEdit vecino;
-    int pulsaciones = 0;
-};
-
-} // namespace
-
-TEST(FiltroTeclas, ElManejadorDeLaVentanaCorreAntesYUnaSolaVez)
-{
-    VentanaConManejador v;
-    v.show();
-    v.propio.setFocus();
-    QTest::keyClicks(&v.propio, QStringLiteral("2.5"));
-    EXPECT_EQ(v.propio.text(), QStringLiteral("2,5"));
-    EXPECT_EQ(v.vecino.text(), QString());
-    EXPECT_EQ(v.pulsaciones, 3);
 }

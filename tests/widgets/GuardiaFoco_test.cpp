@@ -155,3 +155,29 @@ TEST(GuardiaFoco, CampoOVentanaDestruidosAntesDeComprobar)
     m.reset();
     Procesar(); // the queued check must not reach a dead window
 }
+
+// A refused field the program then takes the focus from (a calculation's
+// message pointing elsewhere) is checked again: it cannot be left as it is.
+TEST(GuardiaFoco, ElProgramaNoSeLlevaElFocoDeUnCampoRechazado)
+{
+    Montada m;
+    m.v.primera->setText(QStringLiteral("mal"));
+    m.v.segunda->setFocus(Qt::MouseFocusReason);
+    Procesar();
+    ASSERT_TRUE(m.v.primera->hasFocus());
+    m.v.segunda->setFocus(Qt::OtherFocusReason);
+    Procesar();
+    EXPECT_EQ(m.v.comprobaciones, 2);
+    EXPECT_TRUE(m.v.primera->hasFocus());
+
+    // Put right and left, it is no longer watched that way.
+    m.v.primera->setText(QStringLiteral("bien"));
+    m.v.segunda->setFocus(Qt::TabFocusReason);
+    Procesar();
+    m.v.primera->setText(QStringLiteral("mal"));
+    m.v.primera->setFocus(Qt::OtherFocusReason);
+    m.v.segunda->setFocus(Qt::OtherFocusReason);
+    Procesar();
+    EXPECT_EQ(m.v.comprobaciones, 3);
+    EXPECT_TRUE(m.v.segunda->hasFocus());
+}

@@ -2,8 +2,7 @@
 
 #include "platform/Azar.h"
 #include "platform/Fecha.h"
-#include "platform/Procesador.h"
-#include "widgets/Idioma.h"
+#include "platform/Idioma.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,7 +12,6 @@
 
 void PrepararProgramaFijo()
 {
-    LimpiarRegistrosVectoriales();
     QApplication::setApplicationName(QStringLiteral("Orvella"));
     QApplication::setOrganizationName(QStringLiteral("Orvella"));
     InstalarIdioma();

@@ -334,14 +334,13 @@ void Fallar(Ventana &v, bool reducido)
 {
     const QString pedido = v.texto(QStringLiteral("Label1"));
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        if (QString::fromUtf8(e.simbolo.data(), static_cast<qsizetype>(e.simbolo.size())) != pedido)
+        if (QString::fromUtf8(e.simbolo) != pedido)
             continue;
         for (int z : {e.z + 1, e.z - 1}) {
             if (z < 1 || z > Calculos::kNumeroElementos)
                 continue;
             const std::string_view vecino = Calculos::TablaElementos[static_cast<std::size_t>(z - 1)].simbolo;
-            auto *celda = v.ventana()->findChild<QLabel *>(
-                Celda(reducido, QString::fromUtf8(vecino.data(), static_cast<qsizetype>(vecino.size()))));
+            auto *celda = v.ventana()->findChild<QLabel *>(Celda(reducido, QString::fromUtf8(vecino)));
             if (celda != nullptr && !celda->isHidden() && celda->text().isEmpty())
                 return v.clic(celda->objectName());
         }
@@ -388,6 +387,8 @@ void PuzleCompleto(Ventana &v)
 void PuzleReducido(Ventana &v)
 {
     Jugar(v, true, Calculos::ElementosDe(Calculos::Tablero::Reducido), 2, 205);
+    // The completion window is closed, and the record shown, from the event loop.
+    QCoreApplication::sendPostedEvents();
     v.imprimir({"FrameMejorMarca", "CommandRegistrarMarca"});
     v.teclear("TextNombrePuzleRedu", "Ana");
     v.clic("CommandRegistrarMarca");
@@ -408,7 +409,7 @@ int main(int argc, char *argv[])
     // Nothing of the user's is read or written, and nothing is heard.
     QTemporaryDir ajustes;
     InstalarCarpetaAjustes(ajustes.path());
-    InstalarManejadorSonido([](const QString &) {});
+    InstalarManejadorSonido([](const QString &, const FinSonido &fin) { fin(); });
     InstalarManejadorMensajes([](QWidget *, const QString &texto, const QString &titulo, Icono) {
         g_mensajes << titulo + QStringLiteral(": ") + texto;
     });

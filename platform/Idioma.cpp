@@ -1,4 +1,4 @@
-#include "widgets/Idioma.h"
+#include "platform/Idioma.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "widgets/Formulario.h"
+
+// Names a formula in every nomenclature, or formulates a name: the user types
+// either into one box.
+class FormFormulacion : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FormFormulacion(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void crearControles();
+    void conectar();
+
+    void Formular();
+    void RetirarResultado();
+
+    bool TextEntrada_KeyPress(QKeyEvent *evento);
+    void Calcular_Click();
+    void Borrar_Click();
+    void Informacion_Click();
+
+    struct Controles {
+        QLabel *LabelEntrada;
+        QLineEdit *TextEntrada;
+        std::array<QLabel *, 7> rotulos;
+        QLabel *LabelFormula;
+        QLabel *LabelTipo;
+        QLabel *LabelComposicion;
+        QLabel *LabelStock;
+        QLabel *LabelHidrogeno;
+        QLabel *LabelSustitucion;
+        QLabel *LabelTradicional;
+        QPushButton *Calcular;
+        QPushButton *Borrar;
+        QPushButton *Informacion;
+        QTextEdit *RichTextBox1;
+    } ui{};
+};
