@@ -14,20 +14,6 @@ namespace {
 
 __extension__ typedef __int128 Entero128;
 
-bool EsBlanco(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Recortar(std::string_view t)
-{
-    while (!t.empty() && EsBlanco(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
-
 // Where the one arrow is and how long it is; nothing when there is none or
 // more than one.
 std::optional<std::pair<std::size_t, std::size_t>> Flecha(std::string_view t)

@@ -7,6 +7,21 @@
 #include <optional>
 
 namespace Calculos {
+
+bool EsBlanco(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Recortar(std::string_view t)
+{
+    while (!t.empty() && EsBlanco(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
 namespace {
 
 constexpr int kProfundidadMaxima = 64;
@@ -135,20 +150,6 @@ private:
     std::string_view m_t;
     std::size_t m_i = 0;
 };
-
-bool EsBlanco(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Recortar(std::string_view t)
-{
-    while (!t.empty() && EsBlanco(t.front()))
-        t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back()))
-        t.remove_suffix(1);
-    return t;
-}
 
 bool QuitarFinal(std::string_view &t, std::string_view final)
 {

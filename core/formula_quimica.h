@@ -59,4 +59,9 @@ std::map<std::string, long long> ContarAtomos(const FormulaQuimica &f);
 // kept ("Fe³⁺(aq)").
 std::string EscribirFormula(const FormulaQuimica &f);
 
+// A blank between the parts of a formula or an equation, and a text without
+// the blanks around it.
+bool EsBlanco(char c);
+std::string_view Recortar(std::string_view t);
+
 } // namespace Calculos

@@ -772,15 +772,6 @@ bool ParecenNombre(std::string_view t)
     return false;
 }
 
-std::string_view Recortar(std::string_view t)
-{
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
-        t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
-        t.remove_suffix(1);
-    return t;
-}
-
 } // namespace
 
 const std::vector<Compuesto> &CatalogoFormulacion()
