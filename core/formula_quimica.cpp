@@ -327,14 +327,17 @@ LecturaFormula LeerFormulaQuimica(std::string_view texto)
         return sintaxis();
 
     Lector lector(t);
+    // An unknown symbol is named; anything else is bad syntax.
+    const auto fallo = [&] {
+        if (lector.error != ErrorLectura::SimboloDesconocido)
+            return sintaxis();
+        r.formula = {};
+        r.error = lector.error;
+        r.simbolo = lector.simbolo;
+        return r;
+    };
     if (!lector.Terminos(r.formula.terminos, 0) || r.formula.terminos.empty()) {
-        if (lector.error == ErrorLectura::SimboloDesconocido) {
-            r.formula = {};
-            r.error = lector.error;
-            r.simbolo = lector.simbolo;
-            return r;
-        }
-        return sintaxis();
+        return fallo();
     }
     while (!lector.Fin()) {
         const std::size_t separador = lector.Separador();
@@ -344,13 +347,7 @@ LecturaFormula LeerFormulaQuimica(std::string_view texto)
         const long long multiplo = lector.Cuenta().value_or(1);
         std::vector<NodoFormula> terminos;
         if (!lector.Terminos(terminos, 0) || terminos.empty()) {
-            if (lector.error == ErrorLectura::SimboloDesconocido) {
-                r.formula = {};
-                r.error = lector.error;
-                r.simbolo = lector.simbolo;
-                return r;
-            }
-            return sintaxis();
+            return fallo();
         }
         r.formula.aductos.emplace_back(multiplo, std::move(terminos));
     }
