@@ -279,7 +279,9 @@ void FormCalculadoraMolar::BorrarResultados()
 }
 
 // The keys that act as keys: Enter empties the formula (whatever the
-// modifiers: it is one line), a blank calculates before it enters.
+// modifiers: it is one line). Any key that types, shortcuts included (a
+// paste may change the formula), gives the calculate button back; a blank
+// then calculates before it enters. Tab and Delete type nothing.
 bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
 {
     if (EsEnter(evento)) {
@@ -287,17 +289,21 @@ bool FormCalculadoraMolar::BoxFormulaEmp_KeyPress(QKeyEvent *evento)
         ui.BoxFormulaEmp->Vaciar();
         return true;
     }
+    const int tecla = evento->key();
+    if (evento->text().isEmpty() || tecla == Qt::Key_Tab || tecla == Qt::Key_Backtab || tecla == Qt::Key_Delete)
+        return false;
+    BotonCalcular()->setEnabled(true);
     if (evento->text() == u" " && !(evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
         CalcularMolar();
     return false;
 }
 
-// A letter, a digit or any other change of the formula (Backspace, Delete,
-// a cut, an undo) empties the results; a character of no kind ("(", the
-// blank) leaves them.
+// A letter, a digit or any change that came without a typed character
+// (Backspace, Delete, a cut, an undo, a paste from the menu) empties the
+// results and gives the button back; a character of no kind ("(", the
+// blank) leaves them, and its key has already given the button back.
 void FormCalculadoraMolar::BoxFormulaEmp_Change(const QString &caracter)
 {
-    BotonCalcular()->setEnabled(true);
     if (caracter.isEmpty() || CajaFormula::Clasificar(caracter) != CajaFormula::ClaseTecla::Otra)
         BorrarResultados();
 }

@@ -100,6 +100,8 @@ void CajaFormula::keyPressEvent(QKeyEvent *evento)
     const QString anterior = m_caracter;
     const bool caracter =
         EsCaracter(evento->text()) && !(evento->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    if (caracter && Llena())
+        return;
     if (caracter) {
         m_caracter = evento->text();
         TamanoSiguiente(Clasificar(m_caracter) == ClaseTecla::Digito ? kTamanoIndice : kTamanoSimbolo);
@@ -110,6 +112,11 @@ void CajaFormula::keyPressEvent(QKeyEvent *evento)
     if (evento->key() != Qt::Key_Return && evento->key() != Qt::Key_Enter)
         QTextEdit::keyPressEvent(evento);
     m_caracter = anterior;
+}
+
+bool CajaFormula::Llena() const
+{
+    return m_texto.size() >= kLongitudMaxima && !textCursor().hasSelection();
 }
 
 void CajaFormula::mousePressEvent(QMouseEvent *evento)
@@ -162,7 +169,7 @@ void CajaFormula::Teclear(const QString &original)
         if (caja == nullptr)
             return;
         const bool enter = c == u'\n' || c == u'\r';
-        if (!enter && !c.isPrint())
+        if (!enter && (!c.isPrint() || Llena()))
             continue;
         const QString t = enter ? QStringLiteral("\r") : QString(c);
         const int tecla = enter ? Qt::Key_Return : TeclaDe(c);

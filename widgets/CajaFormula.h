@@ -11,6 +11,7 @@
 // middle button, a drop) is typed into the box character by character, as
 // key presses that the window's key handler sees: pasting a text does what
 // typing it would. Every change the user makes is announced by `editada`.
+// Characters past kLongitudMaxima do not go in, typed or pasted.
 //
 // Text is not dragged out of it, as out of the program's other boxes: with
 // Qt's X11 drag a text box that started a drag may never see the button go
@@ -24,6 +25,9 @@ public:
     static constexpr qreal kTamanoBase = 12;
     static constexpr qreal kTamanoIndice = 8;
     static constexpr qreal kTamanoSimbolo = 14;
+    // Characters the box holds: far more than any formula has, and short
+    // enough that a huge paste, typed in key by key, does not hang.
+    static constexpr int kLongitudMaxima = 200;
 
     enum class ClaseTecla { Digito, Letra, Otra };
 
@@ -57,6 +61,9 @@ protected:
 
 private:
     void Teclear(const QString &texto);
+    // Full: a character typed now, over no selection, would go past the
+    // longest formula the box holds.
+    bool Llena() const;
 
     QString m_texto;
     // The character of the key being handled, while it enters the box.

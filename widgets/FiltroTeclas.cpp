@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSet>
 #include <QValidator>
 
 namespace {
@@ -15,20 +16,6 @@ const QString &TextoDeAviso(Calculos::Veredicto aviso)
     static const QString coma = QStringLiteral("Utilice la coma para separar los decimales.");
     static const QString caracter = QStringLiteral("Carácter no válido.");
     return aviso == Calculos::Veredicto::AvisoComa ? coma : caracter;
-}
-
-// Shown once the edit is over: a modal box in the middle of Qt's own edit
-// (or of a drop) would run an event loop inside it.
-void AvisarLuego(QLineEdit *caja, const QString &texto)
-{
-    QPointer<QLineEdit> destino(caja);
-    QMetaObject::invokeMethod(
-        caja,
-        [destino, texto] {
-            if (destino != nullptr)
-                MostrarError(destino, texto);
-        },
-        Qt::QueuedConnection);
 }
 
 class FiltroCaja : public QValidator {
@@ -75,10 +62,10 @@ public:
             texto.replace(inicio, insertado.size(), queda);
             pos = static_cast<int>(inicio + queda.size());
             for (const Calculos::Veredicto aviso : filtrado.avisos)
-                AvisarLuego(m_caja, TextoDeAviso(aviso));
+                AvisarLuego(TextoDeAviso(aviso));
         }
         if (m_tope && Recortar(texto, pos)) {
-            AvisarLuego(m_caja, m_tope->mensaje);
+            AvisarLuego(m_tope->mensaje);
             if (texto == m_anterior)
                 return Invalid;
         }
@@ -118,6 +105,27 @@ protected:
     }
 
 private:
+    // Shown once the edit is over: a modal box in the middle of Qt's own edit
+    // (or of a drop) would run an event loop inside it. A message already
+    // waiting is not queued again: the repeats of a held key come before it
+    // shows, and the user is told once.
+    void AvisarLuego(const QString &texto) const
+    {
+        if (m_pendientes.contains(texto))
+            return;
+        m_pendientes.insert(texto);
+        QPointer<QLineEdit> destino(m_caja);
+        QMetaObject::invokeMethod(
+            m_caja,
+            [this, destino, texto] {
+                if (destino == nullptr)
+                    return;
+                m_pendientes.remove(texto);
+                MostrarError(destino, texto);
+            },
+            Qt::QueuedConnection);
+    }
+
     // The box gets a comma keystroke of its own, so it lands where the dot
     // was typed and the caret moves past it.
     void TeclearComa(const QKeyEvent &original)
@@ -152,6 +160,7 @@ private:
     QString m_anterior;
     // The text of the key being typed, which the filter has judged already.
     mutable QString m_tecla;
+    mutable QSet<QString> m_pendientes;
 };
 
 } // namespace

@@ -302,7 +302,7 @@ private:
 // with the sign of the interval, its unit word agreeing with it and hidden
 // when it is 0; a unit never stands without its figure. A typed character
 // never takes the activity or the half-life past 999999, an empty activity
-// shows no result, and a half-life typed by hand leaves no nuclide chosen.
+// shows no result, and a half-life changed by hand leaves no nuclide chosen.
 class Decay : public Reglas {
 public:
     std::vector<Datos> Valores() const override
@@ -320,7 +320,8 @@ public:
     void Antes(const Evento &) override
     {
         m_act = Numero(TextoDe(Control("TextAct1")));
-        m_periodo = Numero(TextoDe(Control("TextPeriodo")));
+        m_textoPeriodo = TextoDe(Control("TextPeriodo"));
+        m_periodo = Numero(m_textoPeriodo);
     }
 
     void Despues(const Evento &e) override
@@ -345,7 +346,8 @@ public:
 
         if (e.TecleoEn(QStringLiteral("TextAct1")) && !SoloSale(e) && TextoDe(Control("TextAct1")).isEmpty())
             Exigir(act.isEmpty() && unidad.isEmpty(), "no activity, no result", act + u' ' + unidad);
-        if (e.edita && e.TecleoEn(QStringLiteral("TextPeriodo")))
+        // A refused key changes nothing, and leaves the nuclide.
+        if (e.edita && e.TecleoEn(QStringLiteral("TextPeriodo")) && TextoDe(Control("TextPeriodo")) != m_textoPeriodo)
             Exigir(TextoDe(Control("ComboRadionucl")) == u"Radionúclido",
                    "a half-life typed by hand leaves no nuclide chosen", TextoDe(Control("ComboRadionucl")));
     }
@@ -409,6 +411,7 @@ private:
 
     std::optional<double> m_act;
     std::optional<double> m_periodo;
+    QString m_textoPeriodo;
 };
 
 // The quadratic equation: each root shows with its caption, the second only

@@ -112,19 +112,30 @@ CerradorDeCajas::CerradorDeCajas()
 bool CerradorDeCajas::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (evento->type() == QEvent::Show) {
-        if (auto *caja = qobject_cast<QMessageBox *>(objeto)) {
-            // Looked at and closed from its own loop, once it is really up
-            // and has taken its size.
-            QMetaObject::invokeMethod(
-                caja,
-                [this, caja] {
-                    if (alMostrar)
-                        alMostrar(caja);
-                    caja->accept();
-                    ++m_cerradas;
-                },
-                Qt::QueuedConnection);
-        }
+        if (auto *caja = qobject_cast<QMessageBox *>(objeto))
+            Cerrar(caja);
     }
     return false;
+}
+
+// Looked at and closed from its own loop, once it is really up and has taken
+// its size. As a user would, the box on top first: one shown over it (a
+// check that ran inside its loop) is closed before it.
+void CerradorDeCajas::Cerrar(QMessageBox *caja)
+{
+    QMetaObject::invokeMethod(
+        caja,
+        [this, caja] {
+            if (caja->isModal() && QApplication::activeModalWidget() != caja)
+                return Cerrar(caja);
+            if (alMostrar)
+                alMostrar(caja);
+            caja->accept();
+            ++m_cerradas;
+            // The window manager gives the activation back to the window
+            // under the box; the bare test platform does not.
+            if (QWidget *debajo = caja->parentWidget())
+                debajo->window()->activateWindow();
+        },
+        Qt::QueuedConnection);
 }

@@ -133,5 +133,7 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
+    void Cerrar(QMessageBox *caja);
+
     int m_cerradas = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -134,6 +135,32 @@ TEST(CajaFormula, LoPegadoSeTecleaLetraALetra)
         EXPECT_EQ(v.teclas, (QStringList{"H", "2", "S", "O", "4", "\r", "K"})) << static_cast<int>(via);
         EXPECT_EQ(v.ediciones, (QStringList{"H", "2", "S", "O", "4", "K"})) << static_cast<int>(via);
     }
+}
+
+// A huge paste goes in up to the box's length, at once; a line break in it
+// still counts, and a full box takes no more keys but still replaces a
+// selection.
+TEST(CajaFormula, LoQueNoCabeNoEntra)
+{
+    const int maximo = CajaFormula::kLongitudMaxima;
+    Vigilada v;
+    QApplication::clipboard()->setText(QString(50000, u'x') + QStringLiteral("\nH"));
+    QElapsedTimer reloj;
+    reloj.start();
+    QTest::keyClick(&v.caja, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_LT(reloj.elapsed(), 2000);
+    EXPECT_EQ(v.caja.Texto(), QString(maximo, u'x'));
+    EXPECT_EQ(v.ediciones.size(), maximo);
+    EXPECT_EQ(v.teclas.size(), maximo + 2);
+
+    QTest::keyClicks(&v.caja, QStringLiteral("O2"));
+    EXPECT_EQ(v.caja.Texto().size(), maximo);
+    QTest::keyClick(&v.caja, Qt::Key_Backspace);
+    QTest::keyClicks(&v.caja, QStringLiteral("O2"));
+    EXPECT_EQ(v.caja.Texto(), QString(maximo - 1, u'x') + u'O');
+    v.caja.selectAll();
+    QTest::keyClicks(&v.caja, QStringLiteral("N2"));
+    EXPECT_EQ(v.caja.Texto(), QStringLiteral("N2"));
 }
 
 TEST(CajaFormula, CadaCambioDelUsuarioSeAnuncia)
