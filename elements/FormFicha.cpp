@@ -47,11 +47,6 @@ const Campo kCampos[FormFicha::kCampos] = {
     {"LabelOxidacion", "Números de oxidación", &Calculos::Ficha::oxidacion},
 };
 
-QString Q(const std::string &t)
-{
-    return QString::fromStdString(t);
-}
-
 } // namespace
 
 FormFicha::FormFicha(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -72,7 +67,7 @@ void FormFicha::crearControles()
     ui.ComboElemento->setInsertPolicy(QComboBox::NoInsert);
     ui.ComboElemento->setMaxVisibleItems(20);
     for (int z = 1; z <= Calculos::kNumeroElementos; ++z)
-        ui.ComboElemento->addItem(Q(Calculos::TextoEnLista(z)));
+        ui.ComboElemento->addItem(QString::fromUtf8(Calculos::TextoEnLista(z)));
     // The list completes a number as one types it ("26" becomes "26 Fe
     // Hierro"); Enter, or leaving the box, finds anything else typed: part of
     // a name, accents or not, or a symbol.
@@ -143,10 +138,10 @@ void FormFicha::Mostrar(int z)
     m_z = z;
     const Calculos::Ficha ficha = Calculos::FichaDe(z);
     for (int i = 0; i < kCampos; ++i)
-        ui.Valores[static_cast<std::size_t>(i)]->setText(Q(ficha.*(::kCampos[i].texto)));
+        ui.Valores[static_cast<std::size_t>(i)]->setText(QString::fromUtf8(ficha.*(::kCampos[i].texto)));
     ui.ListaIsotopos->clear();
     for (const std::string &linea : ficha.isotopos)
-        ui.ListaIsotopos->addItem(Q(linea));
+        ui.ListaIsotopos->addItem(QString::fromUtf8(linea));
     ui.ComboElemento->setCurrentIndex(z - 1);
     ui.ComboElemento->setEditText(ui.ComboElemento->itemText(z - 1));
 }

@@ -6,6 +6,7 @@
 #include "widgets/Accesible.h"
 #include "widgets/Controles.h"
 #include "widgets/Lanzador.h"
+#include "widgets/TextosNumericos.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -24,11 +25,6 @@ constexpr int kAncho = kIzquierda * 2 + 18 * kCelda;
 constexpr int kAbajoTabla = kArriba + 9 * kAltoCelda + kHuecoF;
 constexpr int kAlto = kAbajoTabla + 56;
 constexpr int kAmbienteK = 298; // where the temperature slider starts: 25 °C
-
-QString Q(std::string_view t)
-{
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
 
 QColor Color(Calculos::ColorRgb c)
 {
@@ -68,7 +64,7 @@ void FormPropiedades::crearControles()
         CrearEtiqueta(this, QStringLiteral("RotuloPropiedad"), QStringLiteral("Propiedad:"), {kIzquierda, 14, 70, 24});
     ui.ComboPropiedad = Crear<QComboBox>(this, QStringLiteral("ComboPropiedad"), {kIzquierda + 74, 14, 200, 24});
     for (Calculos::Propiedad p : Calculos::kPropiedades)
-        ui.ComboPropiedad->addItem(Q(Calculos::NombrePropiedad(p)));
+        ui.ComboPropiedad->addItem(QString::fromUtf8(Calculos::NombrePropiedad(p)));
     NombrarPorRotulo(ui.ComboPropiedad, rotulo, QStringLiteral("Propiedad"));
 
     ui.SliderTemperatura = Crear<QSlider>(this, QStringLiteral("SliderTemperatura"), {kIzquierda + 300, 16, 360, 22});
@@ -95,8 +91,8 @@ void FormPropiedades::crearControles()
     ui.LabelMinimo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.Leyenda = CrearEtiqueta(this, QStringLiteral("Leyenda"), {}, {kIzquierda + 116, 50, 300, 20});
     ui.LabelMaximo = CrearEtiqueta(this, QStringLiteral("LabelMaximo"), {}, {kIzquierda + 422, 48, 110, 24});
-    ui.LabelSinDato =
-        CrearEtiqueta(this, QStringLiteral("LabelSinDato"), Q(Calculos::kSinDatoTexto), {kIzquierda + 560, 50, 80, 20});
+    ui.LabelSinDato = CrearEtiqueta(this, QStringLiteral("LabelSinDato"), QString::fromUtf8(Calculos::kSinDatoTexto),
+                                    {kIzquierda + 560, 50, 80, 20});
     ui.LabelSinDato->setAlignment(Qt::AlignCenter);
     Colorear(ui.LabelSinDato, Color(Calculos::kGrisSinDato), Qt::black);
     NombrarResultado(ui.LabelMinimo, QStringLiteral("Mínimo"));
@@ -108,7 +104,7 @@ void FormPropiedades::crearCeldas()
 {
     const QFont letra = Fuente(QStringLiteral("Arial"), 7);
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
-        QLabel *celda = CrearEtiqueta(this, QStringLiteral("Celda") + Q(e.simbolo), {}, ZonaCelda(e));
+        QLabel *celda = CrearEtiqueta(this, QStringLiteral("Celda") + QString::fromUtf8(e.simbolo), {}, ZonaCelda(e));
         celda->setFont(letra);
         celda->setAlignment(Qt::AlignCenter);
         celda->setFrameShape(QFrame::Box);
@@ -180,17 +176,18 @@ void FormPropiedades::Pintar()
     ui.LabelAno->setVisible(ano);
 
     const int kelvin = ui.SliderTemperatura->value();
-    ui.LabelTemperatura->setText(Q(Calculos::NumeroATexto(kelvin)) + QStringLiteral(" K (") +
-                                 Q(Calculos::NumeroATexto(Calculos::Redondear(kelvin - Calculos::kCeroCelsius, 0))) +
+    ui.LabelTemperatura->setText(TextoDeNumero(kelvin) + QStringLiteral(" K (") +
+                                 TextoDeNumero(Calculos::Redondear(kelvin - Calculos::kCeroCelsius, 0)) +
                                  QStringLiteral(" °C)"));
-    ui.LabelAno->setText(Q(Calculos::NumeroATexto(ui.SliderAno->value())));
+    ui.LabelAno->setText(TextoDeNumero(ui.SliderAno->value()));
 
     for (const Calculos::Elemento &e : Calculos::TablaElementos) {
         const Calculos::Celda c = Calculos::CeldaDe(p, e.z, kelvin, ui.SliderAno->value());
         QLabel *celda = ui.Celdas[static_cast<std::size_t>(e.z - 1)];
-        celda->setText(c.enBlanco ? QString() : Q(e.simbolo) + QStringLiteral("\n") + Q(c.valor));
+        celda->setText(c.enBlanco ? QString()
+                                  : QString::fromUtf8(e.simbolo) + QStringLiteral("\n") + QString::fromUtf8(c.valor));
         Colorear(celda, Color(c.fondo), Color(Calculos::ColorTexto(c.fondo)));
-        Nombrar(celda, Q(c.lectura));
+        Nombrar(celda, QString::fromUtf8(c.lectura));
     }
     PintarLeyenda();
 }
@@ -210,7 +207,7 @@ void FormPropiedades::PintarLeyenda()
             const Calculos::ColorRgb fondo = Calculos::ColorEstado(estados[i]);
             pintor.fillRect(zona, Color(fondo));
             pintor.setPen(Color(Calculos::ColorTexto(fondo)));
-            pintor.drawText(zona, Qt::AlignCenter, Q(Calculos::NombreEstado(estados[i])));
+            pintor.drawText(zona, Qt::AlignCenter, QString::fromUtf8(Calculos::NombreEstado(estados[i])));
         }
         ui.LabelMinimo->clear();
         ui.LabelMaximo->clear();
@@ -220,11 +217,11 @@ void FormPropiedades::PintarLeyenda()
             pintor.fillRect(QRect(x, 0, 1, tamano.height()),
                             Color(Calculos::ColorEscala(x / static_cast<double>(tamano.width() - 1))));
         const Calculos::Escala e = Calculos::EscalaDe(p);
-        QString minimo = Q(Calculos::TextoExtremo(p, e.minimo));
+        QString minimo = QString::fromUtf8(Calculos::TextoExtremo(p, e.minimo));
         if (p == Calculos::Propiedad::Descubrimiento)
             minimo = QStringLiteral("Antigüedad");
         ui.LabelMinimo->setText(minimo);
-        ui.LabelMaximo->setText(Q(Calculos::TextoExtremo(p, e.maximo)));
+        ui.LabelMaximo->setText(QString::fromUtf8(Calculos::TextoExtremo(p, e.maximo)));
         Nombrar(ui.Leyenda, QStringLiteral("Escala: de ") + minimo + QStringLiteral(" a ") + ui.LabelMaximo->text());
     }
     pintor.end();

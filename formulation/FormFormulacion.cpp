@@ -52,6 +52,11 @@ constexpr std::array<Fila, 7> kFilas = {{
 
 } // namespace
 
+void FormFormulacion::Preparar()
+{
+    Calculos::CatalogoFormulacion();
+}
+
 FormFormulacion::FormFormulacion(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Formulación"), 22), Fuente(QStringLiteral("Arial"), 10),

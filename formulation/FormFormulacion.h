@@ -9,6 +9,8 @@ class FormFormulacion : public QWidget {
 
 public:
     explicit FormFormulacion(QWidget *parent = nullptr);
+    // Builds the compounds' catalogue, which the first name would wait for.
+    static void Preparar();
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

@@ -1,5 +1,6 @@
 #include "formulation/FormPracticaFormulacion.h"
 
+#include "formulation/nomenclatura.h"
 #include "platform/Azar.h"
 #include "widgets/Accesible.h"
 #include "widgets/Controles.h"
@@ -48,6 +49,11 @@ QString Texto(const std::string &s)
 }
 
 } // namespace
+
+void FormPracticaFormulacion::Preparar()
+{
+    Calculos::CatalogoFormulacion();
+}
 
 FormPracticaFormulacion::FormPracticaFormulacion(QWidget *parent) : QWidget(parent, Qt::Window)
 {

@@ -12,6 +12,8 @@ class FormPracticaFormulacion : public QWidget {
 
 public:
     explicit FormPracticaFormulacion(QWidget *parent = nullptr);
+    // Builds the compounds' catalogue, which the first name would wait for.
+    static void Preparar();
     ~FormPracticaFormulacion() override;
 
 protected:

@@ -215,13 +215,23 @@ struct Anion {
     std::string viejo;              // "tetraoxosulfato(VI)"
 };
 
+// Mercury(I) is no single ion but the pair Hg₂²⁺: its chloride is Hg₂Cl₂,
+// and it forms no hydride or hydroxide.
+bool EsParMercurioso(int z, int v)
+{
+    return z == 80 && v == 1;
+}
+
 std::vector<Cation> Cationes()
 {
     std::vector<Cation> r;
     for (int z : Metales())
         for (int v : EstadosCation(z))
-            r.push_back({Simbolo(z), false, v, Nombre(z), Stock(z, v), Nombre(z) + "(" + Romano(v) + ")",
-                         Adjetivo(z, v), VariasPositivas(z)});
+            if (EsParMercurioso(z, v))
+                r.push_back({"Hg2", true, 2, "dimercurio", Stock(z, v), Stock(z, v), Adjetivo(z, v), true});
+            else
+                r.push_back({Simbolo(z), false, v, Nombre(z), Stock(z, v), Nombre(z) + "(" + Romano(v) + ")",
+                             Adjetivo(z, v), VariasPositivas(z)});
     r.push_back({"NH4", true, 1, "amonio", "amonio", "amonio", "", false});
     return r;
 }
@@ -429,6 +439,8 @@ void Hidruros(Catalogo &c)
 {
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
+            if (EsParMercurioso(z, v))
+                continue;
             const std::string a = Adjetivo(z, v);
             c.Agregar({Simbolo(z) + "H" + Cuenta(v),
                        T::HidruroMetalico,
@@ -544,6 +556,8 @@ void Hidroxidos(Catalogo &c)
 {
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
+            if (EsParMercurioso(z, v))
+                continue;
             const std::string a = Adjetivo(z, v);
             c.Agregar({Simbolo(z) + (v > 1 ? "(OH)" + std::to_string(v) : "OH"),
                        T::Hidroxido,
@@ -600,7 +614,9 @@ void Oxosal(Catalogo &c, const Cation &k, const Anion &a)
               {},
               {},
               {}};
-    const std::string cation = " de " + Prefijo(nK) + k.nombre;
+    // A cation whose name has a prefix of its own is counted with bis, tris.
+    const std::string cation =
+        " de " + (nK > 1 && k.formula == "Hg2" ? PrefijoComplejo(nK) + "(" + k.nombre + ")" : Prefijo(nK) + k.nombre);
     if (a.hidrogenos == 0) {
         e.composicion = (nA > 1 ? PrefijoComplejo(nA) + "(" + a.composicion + ")" : a.composicion) + cation;
     } else {
@@ -635,9 +651,10 @@ void Iones(Catalogo &c, const std::vector<Acido> &acidos)
     for (int z : Metales())
         for (int v : EstadosCation(z)) {
             const std::string a = Adjetivo(z, v);
-            c.Agregar({Simbolo(z) + CargaEnFormula(v),
+            const bool par = EsParMercurioso(z, v);
+            c.Agregar({par ? "Hg2" + CargaEnFormula(2) : Simbolo(z) + CargaEnFormula(v),
                        T::Cation,
-                       Nombre(z) + CargaEnNombre(v),
+                       par ? "dimercurio" + CargaEnNombre(2) : Nombre(z) + CargaEnNombre(v),
                        {},
                        {},
                        {},

@@ -239,6 +239,21 @@ def main():
                            "H4294967291 + O4294967279 -> HO", "Og + Xx -> h2", "2 H2 + O2 -> 2 H2O"]):
         escribir("ecuaciones", "e%02d" % i, e)
 
+    # Element card: a search text, the element (1..118 or any int), its
+    # oxidation numbers, a figure for the labels.
+    for i, (t, z, v, x) in enumerate([("fe", 26, [2, 3], 1808.0), ("26", 26, [], float("nan")),
+                                      ("hierro", 0, [1], float("inf")), ("Ó", 118, [-4, 4], -0.0),
+                                      ("  Og ", -7, [2**31 - 1], 1e308), ("ca", 20, [], 2.5e-320)]):
+        s = Semilla().texto(t)
+        if 1 <= z <= 118:
+            s.bool(True).entero(1, 118, z)
+        else:
+            s.bool(False).entero(-2**31, 2**31 - 1, z)
+        s.entero(0, 8, len(v))
+        for n in v:
+            s.entero(-2**31, 2**31 - 1, n)
+        escribir("ficha", "f%02d" % i, numero(s, x))
+
 
 if __name__ == "__main__":
     main()

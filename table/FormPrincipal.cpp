@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <string_view>
@@ -244,6 +245,10 @@ void FormPrincipal::conectar(std::span<const FichaVentana> ventanas)
             continue;
         accion->setEnabled(true);
         connect(accion, &QAction::triggered, this, [ficha] { Lanzador::Abrir(ficha); });
+        if (auto *menu = qobject_cast<QMenu *>(accion->parent()); menu != nullptr && ficha.preparar != nullptr)
+            connect(
+                menu, &QMenu::aboutToShow, this, [p = ficha.preparar] { QThreadPool::globalInstance()->start(p); },
+                Qt::SingleShotConnection);
     }
     for (QLabel *casilla : ui.Casillas)
         casilla->installEventFilter(this);

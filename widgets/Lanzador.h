@@ -7,17 +7,26 @@
 
 // A kind of window the program opens: its class, the menu entry that opens
 // it (none for the windows the program opens by itself) and how to make one.
+//
+// A window whose opening needs work that can be done ahead (a table its rules
+// build on first use) has a static Preparar(); the menu runs it off the GUI
+// thread as the submenu holding the window's entry opens, so that the window
+// opens at once when its entry is chosen.
 struct FichaVentana {
     const QMetaObject *clase;
     const char *entrada;
     QWidget *(*crear)();
+    void (*preparar)() = nullptr;
 
     QString Clase() const { return QString::fromLatin1(clase->className()); }
 };
 
 template <class Ventana> constexpr FichaVentana Ficha(const char *entrada = nullptr)
 {
-    return {&Ventana::staticMetaObject, entrada, []() -> QWidget * { return new Ventana; }};
+    FichaVentana ficha{&Ventana::staticMetaObject, entrada, []() -> QWidget * { return new Ventana; }};
+    if constexpr (requires { Ventana::Preparar(); })
+        ficha.preparar = &Ventana::Preparar;
+    return ficha;
 }
 
 // Opens the program's windows. There is one window of each kind: opening a

@@ -167,6 +167,9 @@ TEST(Nomenclatura, Errores)
     const Caso casos[] = {
         {"NaCl2", ErrorNomenclatura::Oxidacion, oxidacion},
         {"Na2Cl", ErrorNomenclatura::Oxidacion, oxidacion},
+        // Mercury(I) comes in pairs.
+        {"HgCl", ErrorNomenclatura::Oxidacion, oxidacion},
+        {"Hg^+", ErrorNomenclatura::Oxidacion, oxidacion},
         {"FeO3", ErrorNomenclatura::Oxidacion, oxidacion},
         {"H2SO5", ErrorNomenclatura::Oxidacion, oxidacion},
         {"Fe^5+", ErrorNomenclatura::Oxidacion, oxidacion},

@@ -18,9 +18,11 @@
 #include <QPointer>
 #include <QSet>
 #include <QTest>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -429,4 +431,31 @@ TEST_F(MenuTest, CadaHerramientaSeAbreUnaVezYRenaceTrasCerrarla)
     EXPECT_TRUE(tabla.isNull());
     for (QWidget *w : QApplication::topLevelWidgets())
         EXPECT_FALSE(w->isVisible()) << qPrintable(w->objectName());
+}
+
+namespace {
+std::atomic<int> g_preparaciones{0};
+struct VentanaConPreparacion : QWidget {
+    static void Preparar() { ++g_preparaciones; }
+};
+} // namespace
+
+// The work a window can do ahead runs once, off the GUI thread, as the
+// submenu holding its entry opens; entries elsewhere do not start it.
+TEST(TablaSola, UnSubmenuPreparaSusVentanasUnaVez)
+{
+    FichaVentana ficha = Ficha<QWidget>("PracticarFormulacion");
+    EXPECT_EQ(ficha.preparar, nullptr);
+    ficha.preparar = &VentanaConPreparacion::Preparar;
+    const FichaVentana fichas[] = {ficha};
+    FormPrincipal tabla(fichas);
+    auto *otro = tabla.findChild<QAction *>(QStringLiteral("Calculos"))->menu();
+    auto *suyo = tabla.findChild<QAction *>(QStringLiteral("Formulacion"))->menu();
+    emit otro->aboutToShow();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(g_preparaciones, 0);
+    for (int vez = 0; vez < 3; ++vez)
+        emit suyo->aboutToShow();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(g_preparaciones, 1);
 }
