@@ -21,10 +21,10 @@ void Legible(const std::string &texto, const std::string &que)
 
 std::vector<std::string> Etiquetas(const Calculos::Ficha &f)
 {
-    std::vector<std::string> t{f.simbolo,        f.nombre,    f.numero,     f.masa,           f.configuracion,
-                               f.electronegatividad, f.ionizacion, f.afinidad, f.radioCovalente, f.radioVdW,
-                               f.fusion,         f.ebullicion, f.densidad,  f.estado,         f.bloque,
-                               f.grupoPeriodo,   f.familia,   f.descubrimiento, f.oxidacion};
+    std::vector<std::string> t{
+        f.simbolo,  f.nombre,         f.numero,   f.masa,           f.configuracion, f.electronegatividad, f.ionizacion,
+        f.afinidad, f.radioCovalente, f.radioVdW, f.fusion,         f.ebullicion,    f.densidad,           f.estado,
+        f.bloque,   f.grupoPeriodo,   f.familia,  f.descubrimiento, f.oxidacion};
     t.insert(t.end(), f.isotopos.begin(), f.isotopos.end());
     return t;
 }
@@ -57,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *bytes, std::size_t tam
 
     // Any figure a label may be given.
     const double v = Numero(datos);
-    for (const std::string &t : {Calculos::TextoElectronegatividad(v), Calculos::TextoEnergia(v),
-                                 Calculos::TextoRadio(v), Calculos::TextoTemperatura(v), Calculos::ConCifras(v, 4),
-                                 Calculos::ConDecimales(v, 3)})
+    for (const std::string &t :
+         {Calculos::TextoElectronegatividad(v), Calculos::TextoEnergia(v), Calculos::TextoRadio(v),
+          Calculos::TextoTemperatura(v), Calculos::ConCifras(v, 4), Calculos::ConDecimales(v, 3)})
         Legible(t, D(v));
 
     const auto hallados = Calculos::BuscarElementos(texto);
