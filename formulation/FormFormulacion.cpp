@@ -2,8 +2,6 @@
 
 #include "formulation/nomenclatura.h"
 #include "widgets/Accesible.h"
-#include "widgets/Ayuda.h"
-#include "widgets/BotonesImagen.h"
 #include "widgets/Controles.h"
 #include "widgets/Mensajes.h"
 #include "widgets/Teclas.h"
@@ -11,8 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 
@@ -57,7 +53,7 @@ void FormFormulacion::Preparar()
     Calculos::CatalogoFormulacion();
 }
 
-FormFormulacion::FormFormulacion(QWidget *parent) : QWidget(parent, Qt::Window)
+FormFormulacion::FormFormulacion(QWidget *parent) : VentanaCalculadora(parent)
 {
     PrepararVentana(this, Titulo(QStringLiteral("Formulación"), 22), Fuente(QStringLiteral("Arial"), 10),
                     {kAncho, kAlto});
@@ -94,22 +90,12 @@ void FormFormulacion::crearControles()
     ui.LabelSustitucion = resultados[5];
     ui.LabelTradicional = resultados[6];
 
-    ui.Calcular = CrearBotonImagen(TipoBoton::Calcular, QStringLiteral("Calcular"), this);
-    ui.Calcular->move(kAncho - 156, 40);
-    ui.Borrar = CrearBotonImagen(TipoBoton::Borrar, QStringLiteral("Borrar"), this);
-    ui.Borrar->move(kAncho - 104, 40);
-    ui.Informacion = CrearBotonImagen(TipoBoton::Informacion, QStringLiteral("Información"), this);
-    ui.Informacion->move(kAncho - 52, 40);
-
-    ui.RichTextBox1 = CrearPanelAyuda(this, QStringLiteral("RichTextBox1"), kAyuda, {16, 86, kAncho - 32, kAlto - 98},
-                                      Fuente(QStringLiteral("Times New Roman"), 12));
+    CrearBotones("Calcular", "Borrar", {kAncho - 52, 40});
+    CrearAyuda(kAyuda, {16, 86, kAncho - 32, kAlto - 98}, Fuente(QStringLiteral("Times New Roman"), 12));
 }
 
 void FormFormulacion::conectar()
 {
-    connect(ui.Calcular, &QPushButton::clicked, this, &FormFormulacion::Calcular_Click);
-    connect(ui.Borrar, &QPushButton::clicked, this, &FormFormulacion::Borrar_Click);
-    connect(ui.Informacion, &QPushButton::clicked, this, &FormFormulacion::Informacion_Click);
     // A result stays only beside the entry it belongs to.
     connect(ui.TextEntrada, &QLineEdit::textEdited, this, &FormFormulacion::RetirarResultado);
     ui.TextEntrada->installEventFilter(this);
@@ -124,7 +110,7 @@ bool FormFormulacion::eventFilter(QObject *objeto, QEvent *evento)
 
 void FormFormulacion::Formular()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     RetirarResultado();
     const Calculos::Nomenclatura n = Calculos::Nombrar(ui.TextEntrada->text().toStdString());
     if (n.error == Calculos::ErrorNomenclatura::Vacia) {
@@ -139,8 +125,7 @@ void FormFormulacion::Formular()
     }
     const Calculos::Compuesto &c = *n.compuesto;
     ui.LabelFormula->setText(QString::fromStdString(c.formula));
-    ui.LabelTipo->setText(QString::fromUtf8(Calculos::NombreDeTipo(c.tipo).data(),
-                                            static_cast<qsizetype>(Calculos::NombreDeTipo(c.tipo).size())));
+    ui.LabelTipo->setText(QString::fromUtf8(Calculos::NombreDeTipo(c.tipo)));
     ui.LabelComposicion->setText(QString::fromStdString(c.composicion));
     ui.LabelStock->setText(QString::fromStdString(c.stock));
     ui.LabelHidrogeno->setText(QString::fromStdString(c.hidrogeno));
@@ -171,13 +156,8 @@ void FormFormulacion::Calcular_Click()
 
 void FormFormulacion::Borrar_Click()
 {
-    ui.RichTextBox1->hide();
+    OcultarAyuda();
     RetirarResultado();
     ui.TextEntrada->clear();
     ui.TextEntrada->setFocus();
-}
-
-void FormFormulacion::Informacion_Click()
-{
-    AlternarAyuda(ui.RichTextBox1);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "widgets/Formulario.h"
+#include "widgets/VentanaCalculadora.h"
 
 // Names a formula in every nomenclature, or formulates a name: the user types
 // either into one box.
-class FormFormulacion : public QWidget {
+class FormFormulacion : public VentanaCalculadora {
     Q_OBJECT
 
 public:
@@ -23,9 +23,8 @@ private:
     void RetirarResultado();
 
     bool TextEntrada_KeyPress(QKeyEvent *evento);
-    void Calcular_Click();
-    void Borrar_Click();
-    void Informacion_Click();
+    void Calcular_Click() override;
+    void Borrar_Click() override;
 
     struct Controles {
         QLabel *LabelEntrada;
@@ -38,9 +37,5 @@ private:
         QLabel *LabelHidrogeno;
         QLabel *LabelSustitucion;
         QLabel *LabelTradicional;
-        QPushButton *Calcular;
-        QPushButton *Borrar;
-        QPushButton *Informacion;
-        QTextEdit *RichTextBox1;
     } ui{};
 };

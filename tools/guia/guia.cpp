@@ -248,6 +248,24 @@ void Estados300(Ventana &v)
     v.imprimir({"LabelTemperatura", "CeldaHg", "CeldaBr", "CeldaGa", "CeldaCs"});
 }
 
+// Formulation: a name typed in, the formula and every other name out.
+void SulfatoFerrico(Ventana &v)
+{
+    v.teclear("TextEntrada", "sulfato de hierro(III)");
+    v.tecla("TextEntrada", Qt::Key_Return);
+    v.imprimir({"LabelFormula", "LabelTipo", "LabelComposicion", "LabelStock", "LabelHidrogeno", "LabelSustitucion",
+                "LabelTradicional"});
+}
+
+// Practice: the first question of the fixed seed, answered with capitals.
+void Practica(Ventana &v)
+{
+    v.imprimir({"LabelEnunciado", "LabelPregunta"});
+    v.teclear("TextRespuesta", "Bromuro de Magnesio");
+    v.tecla("TextRespuesta", Qt::Key_Return);
+    v.imprimir({"LabelAciertos", "LabelFallos", "LabelSolucion"});
+}
+
 void Temperatura(Ventana &v)
 {
     v.teclear("TextC", "37");
@@ -438,6 +456,8 @@ int main(int argc, char *argv[])
         {"puzle-reducido-marca.png", "FormPuzle2", PuzleReducido, {kFallo, kFallo}},
         {"ficha-mercurio.png", "FormFicha", Mercurio},
         {"propiedades-300k.png", "FormPropiedades", Estados300},
+        {"formulacion-sulfato.png", "FormFormulacion", SulfatoFerrico},
+        {"practica-formulacion.png", "FormPracticaFormulacion", Practica},
     };
     int fallos = 0;
     for (const Ejemplo &e : ejemplos) {
