@@ -1,4 +1,6 @@
 #include "calculators/ecuaciones.h"
+#include "elements/ficha.h"
+#include "formulation/nomenclatura.h"
 #include "core/formula.h"
 #include "core/numeros.h"
 
@@ -48,5 +50,24 @@ void BM_Redondear(benchmark::State &estado)
     }
 }
 BENCHMARK(BM_Redondear);
+
+// A name to its compound and a formula to its names, the catalogue built.
+void BM_Nombrar(benchmark::State &estado)
+{
+    Calculos::CatalogoFormulacion();
+    int i = 0;
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(Calculos::Nombrar(++i % 2 ? "Fe2(SO4)3" : "hidrogeno(trioxidocarbonato) de sodio"));
+}
+BENCHMARK(BM_Nombrar);
+
+// Every label of a card, isotopes included: iron, then mercury.
+void BM_FichaDe(benchmark::State &estado)
+{
+    int i = 0;
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(Calculos::FichaDe(++i % 2 ? 26 : 80));
+}
+BENCHMARK(BM_FichaDe);
 
 } // namespace

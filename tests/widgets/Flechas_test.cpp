@@ -50,6 +50,9 @@ TEST(Flechas, SostenidaNoApilaMensajes)
     });
     LectorLento lector;
     QTest::mousePress(arriba, Qt::LeftButton);
+    // The first step, however loaded the machine; then time for twenty
+    // repeats that must not come.
+    ASSERT_TRUE(QTest::qWaitFor([&pasos] { return pasos > 0; }));
     QTest::qWait(20);
     EXPECT_EQ(pasos, 1);
     EXPECT_EQ(lector.vistas, 1);
