@@ -1,8 +1,8 @@
 #include "calculators/ecuaciones.h"
-#include "elements/ficha.h"
-#include "formulation/nomenclatura.h"
 #include "core/formula.h"
 #include "core/numeros.h"
+#include "elements/ficha.h"
+#include "formulation/nomenclatura.h"
 
 #include <benchmark/benchmark.h>
 
