@@ -41,10 +41,11 @@ bool Edito(const Evento &e, std::initializer_list<const char *> cajas)
 
 // The molar calculator. Only one of the two amounts carries the user's
 // input, the other one waits empty; a complete result can be edited from
-// either side. Typing a symbol, a digit or Backspace in the formula takes
+// either side. A symbol, a digit or Backspace that changes the formula takes
 // the old results away. The percent rows fill from the first, each an
 // element with its share of the mass shown, and never stand without a mass.
-// The subscripts of the empirical formula never stand beside changed input.
+// The subscripts of the empirical formula never stand beside changed input:
+// a key or a paste that changes nothing (refused, Enter) leaves them.
 class CalculadoraMolar : public Reglas {
 public:
     std::vector<Datos> Valores() const override
@@ -90,17 +91,24 @@ public:
 
         const bool enLaFormula = e.tipo == Evento::Tipo::Tecla && e.EnControl(QStringLiteral("BoxFormulaEmp")) &&
                                  !(e.modificadores & Qt::ControlModifier) && e.texto.size() == 1;
-        if (enLaFormula && (Letra(e.texto.front()) || Digito(e.texto.front()) || e.texto == u"\b")) {
+        // A key that changes nothing (a full box, Backspace at the start)
+        // leaves results that still belong to the formula.
+        if (enLaFormula && Edito(e, {"BoxFormulaEmp"}) &&
+            (Letra(e.texto.front()) || Digito(e.texto.front()) || e.texto == u"\b")) {
             Exigir(masa->text().isEmpty() && moles->text().isEmpty() && gramos->text().isEmpty() &&
                        !Visible(Control("LP1")),
                    "a symbol, digit or Backspace typed in the formula takes the old results away",
                    masa->text() + u'|' + moles->text() + u'|' + gramos->text());
         }
         const bool tecleo =
-            e.edita && (e.TecleoEn(QStringLiteral("BoxFormulaEmp")) || e.TecleoEn(QStringLiteral("BoxMoles")) ||
-                        e.TecleoEn(QStringLiteral("BoxGramos")));
-        // A space in the formula calculates at once.
-        if (tecleo && !(e.EnControl(QStringLiteral("BoxFormulaEmp")) && e.texto == u" "))
+            e.edita && Edito(e, {"BoxFormulaEmp", "BoxMoles", "BoxGramos"}) &&
+            (e.TecleoEn(QStringLiteral("BoxFormulaEmp")) || e.TecleoEn(QStringLiteral("BoxMoles")) ||
+             e.TecleoEn(QStringLiteral("BoxGramos")));
+        // A space in the formula calculates at once, the last one of a
+        // pasted text too.
+        QString tecleado = e.texto;
+        tecleado.removeIf([](QChar c) { return !c.isPrint(); });
+        if (tecleo && !(e.EnControl(QStringLiteral("BoxFormulaEmp")) && tecleado.endsWith(u' ')))
             Exigir(calcular->isEnabled(), "a key typed in the data enables the calculate button");
 
         Porcentajes(masa);
@@ -148,7 +156,7 @@ private:
         const bool enUnaFila =
             (e.tipo == Evento::Tipo::Tecla || e.tipo == Evento::Tipo::Pegar) &&
             (e.control.startsWith(QLatin1String("Elemento")) || e.control.startsWith(QLatin1String("Porcent"))) &&
-            !SoloSale(e);
+            e.editadas.contains(e.control) && !SoloSale(e);
         for (int n = 1; n <= 10; ++n) {
             const QByteArray fila = QByteArray::number(n);
             const QString indice = TextoDe(Control(("Indice" + fila).constData()));
@@ -249,10 +257,11 @@ public:
             Exigir(completos, "a yield is only shown for complete data", Entradas().join(u'|'));
             Rinde(rendimiento);
         }
+        // A refused key changes nothing and gives nothing back.
         bool tecleo = false;
         for (const char *caja : {"BoxFormulaEmpReact", "BoxFormulaEmpProd", "TextCoefReact", "TextCoefProd",
                                  "TextMasaReact", "TextMasaProd"})
-            tecleo = tecleo || (e.edita && e.TecleoEn(QString::fromUtf8(caja)));
+            tecleo = tecleo || (e.edita && e.TecleoEn(QString::fromUtf8(caja)) && Edito(e, {caja}));
         if (tecleo)
             Exigir(Control("cbCalcular") != nullptr && Control("cbCalcular")->isEnabled(),
                    "a key typed in the data enables the calculate button");
