@@ -100,10 +100,9 @@ public:
                    "a symbol, digit or Backspace typed in the formula takes the old results away",
                    masa->text() + u'|' + moles->text() + u'|' + gramos->text());
         }
-        const bool tecleo =
-            e.edita && Edito(e, {"BoxFormulaEmp", "BoxMoles", "BoxGramos"}) &&
-            (e.TecleoEn(QStringLiteral("BoxFormulaEmp")) || e.TecleoEn(QStringLiteral("BoxMoles")) ||
-             e.TecleoEn(QStringLiteral("BoxGramos")));
+        const bool tecleo = e.edita && Edito(e, {"BoxFormulaEmp", "BoxMoles", "BoxGramos"}) &&
+                            (e.TecleoEn(QStringLiteral("BoxFormulaEmp")) || e.TecleoEn(QStringLiteral("BoxMoles")) ||
+                             e.TecleoEn(QStringLiteral("BoxGramos")));
         // A space in the formula calculates at once, the last one of a
         // pasted text too.
         QString tecleado = e.texto;
