@@ -49,11 +49,6 @@ public:
     }
 };
 
-QString Texto(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
 // A value as the table shows it, rounded.
 QString Cantidad(double valor, int decimales)
 {
@@ -172,11 +167,11 @@ void FormEcuaciones::AjustarEcuacion()
     RetirarResultado();
     m_ajuste = Calculos::AjustarEcuacion(ui.TextEcuacion->text().toStdString());
     if (m_ajuste.error != Calculos::ErrorEcuacion::Ninguno) {
-        MostrarAviso(this, Texto(Calculos::MensajeEcuacion(m_ajuste)));
+        MostrarAviso(this, QString::fromStdString(Calculos::MensajeEcuacion(m_ajuste)));
         ui.TextEcuacion->setFocus();
         return;
     }
-    ui.LabelAjustada->setText(Texto(Calculos::EscribirEcuacion(m_ajuste)));
+    ui.LabelAjustada->setText(QString::fromStdString(Calculos::EscribirEcuacion(m_ajuste)));
     LlenarTablas();
 }
 
@@ -187,7 +182,7 @@ void FormEcuaciones::LlenarTablas()
     ui.TablaAtomos->setRowCount(static_cast<int>(filas.size()));
     for (int i = 0; i < static_cast<int>(filas.size()); ++i) {
         const auto &f = filas[static_cast<std::size_t>(i)];
-        const QString nombre = Texto(f.nombre);
+        const QString nombre = QString::fromStdString(f.nombre);
         Celda(ui.TablaAtomos, i, 0, nombre, QStringLiteral("Elemento"));
         Celda(ui.TablaAtomos, i, 1, QString::number(f.reactivos), nombre + QStringLiteral(" en los reactivos"));
         Celda(ui.TablaAtomos, i, 2, QString::number(f.productos), nombre + QStringLiteral(" en los productos"));
@@ -198,7 +193,7 @@ void FormEcuaciones::LlenarTablas()
     for (int j = 0; j < static_cast<int>(especies.size()); ++j) {
         const auto s = static_cast<std::size_t>(j);
         const auto &e = especies[s];
-        const QString formula = Texto(Calculos::EscribirFormula(e.formula));
+        const QString formula = QString::fromStdString(Calculos::EscribirFormula(e.formula));
         const bool reactivo = static_cast<std::size_t>(j) < m_ajuste.reactivos;
         Celda(ui.TablaEstequiometria, j, kEspecie, formula,
               reactivo ? QStringLiteral("Reactivo") : QStringLiteral("Producto"));
@@ -233,7 +228,7 @@ void FormEcuaciones::Recalcular()
     for (int j = 0; j < ui.TablaEstequiometria->rowCount(); ++j) {
         const auto s = static_cast<std::size_t>(j);
         const auto &e = m_ajuste.especies[s];
-        const QString formula = Texto(Calculos::EscribirFormula(e.formula));
+        const QString formula = QString::fromStdString(Calculos::EscribirFormula(e.formula));
         std::optional<double> moles;
         std::optional<double> gramos;
         if (r && m_dados[s]) {
@@ -263,10 +258,10 @@ void FormEcuaciones::Recalcular()
     }
     m_escribiendo = false;
 
-    ui.LabelLimitante->setText(r && r->limitante
-                                   ? QStringLiteral("Reactivo limitante: ") +
-                                         Texto(Calculos::EscribirFormula(m_ajuste.especies[*r->limitante].formula))
-                                   : QString());
+    ui.LabelLimitante->setText(r && r->limitante ? QStringLiteral("Reactivo limitante: ") +
+                                                       QString::fromStdString(Calculos::EscribirFormula(
+                                                           m_ajuste.especies[*r->limitante].formula))
+                                                 : QString());
     ui.LabelExceso->setText(exceso.isEmpty()
                                 ? QString()
                                 : QStringLiteral("Sobran ") + exceso.join(QStringLiteral(", ")) + QStringLiteral("."));
@@ -330,7 +325,7 @@ void FormEcuaciones::TablaEstequiometria_Change(int fila, int columna)
 QString FormEcuaciones::NombreCantidad(std::size_t especie, int columna) const
 {
     return (columna == kMoles ? QStringLiteral("Moles de ") : QStringLiteral("Gramos de ")) +
-           Texto(Calculos::EscribirFormula(m_ajuste.especies[especie].formula));
+           QString::fromStdString(Calculos::EscribirFormula(m_ajuste.especies[especie].formula));
 }
 
 void FormEcuaciones::Calcular_Click()

@@ -43,11 +43,6 @@ constexpr std::array<Clase, Calculos::kNumeroTipos> kClases = {{
     {T::Anion, "CheckAniones", "Aniones"},
 }};
 
-QString Texto(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 void FormPracticaFormulacion::Preparar()
@@ -159,7 +154,7 @@ void FormPracticaFormulacion::Preguntar()
         ui.LabelEnunciado->setText(QStringLiteral("Escriba la fórmula de:"));
     else
         ui.LabelEnunciado->setText(QStringLiteral("Escriba un nombre de:"));
-    ui.LabelPregunta->setText(Texto(m_pregunta.texto));
+    ui.LabelPregunta->setText(QString::fromStdString(m_pregunta.texto));
 }
 
 // Each question is counted once: a second check before the next question
@@ -174,15 +169,15 @@ void FormPracticaFormulacion::ComprobarRespuesta()
     const Calculos::Correccion c = Calculos::Corregir(m_pregunta, respuesta.toStdString());
     if (c.acierto) {
         ui.LabelAciertos->setText(QString::number(++m_aciertos));
-        ui.LabelSolucion->setText(Texto(c.escrita) == respuesta
+        ui.LabelSolucion->setText(QString::fromStdString(c.escrita) == respuesta
                                       ? QStringLiteral("¡Correcto!")
-                                      : QStringLiteral("¡Correcto! Se escribe: ") + Texto(c.escrita));
+                                      : QStringLiteral("¡Correcto! Se escribe: ") + QString::fromStdString(c.escrita));
         return;
     }
     ui.LabelFallos->setText(QString::number(++m_fallos));
     QStringList aceptadas;
     for (const std::string &a : c.aceptadas)
-        aceptadas << Texto(a);
+        aceptadas << QString::fromStdString(a);
     ui.LabelSolucion->setText(QStringLiteral("Respuestas aceptadas: ") + aceptadas.join(QStringLiteral("; ")));
 }
 

@@ -853,50 +853,31 @@ std::string NormalizarNombre(std::string_view nombre)
 
 Nomenclatura BuscarNombre(std::string_view nombre)
 {
-    Nomenclatura n;
     const std::string_view t = Recortar(nombre);
-    if (t.empty()) {
-        n.error = ErrorNomenclatura::Vacia;
-        return n;
-    }
+    if (t.empty())
+        return {.error = ErrorNomenclatura::Vacia};
     const Catalogo &c = ElCatalogo();
-    n.porNombre = true;
     const auto it = c.porNombre.find(NormalizarNombre(t));
-    if (it == c.porNombre.end()) {
-        n.error = ErrorNomenclatura::NombreNoReconocido;
-        return n;
-    }
-    n.compuesto = &c.compuestos[it->second.first];
-    n.nombre = it->second.second;
-    return n;
+    if (it == c.porNombre.end())
+        return {.error = ErrorNomenclatura::NombreNoReconocido, .porNombre = true};
+    return {.compuesto = &c.compuestos[it->second.first], .porNombre = true, .nombre = it->second.second};
 }
 
 Nomenclatura BuscarFormula(std::string_view formula)
 {
-    Nomenclatura n;
     const std::string_view t = Recortar(formula);
-    if (t.empty()) {
-        n.error = ErrorNomenclatura::Vacia;
-        return n;
-    }
+    if (t.empty())
+        return {.error = ErrorNomenclatura::Vacia};
     const LecturaFormula l = LeerFormulaQuimica(t);
-    if (l.error == ErrorLectura::SimboloDesconocido) {
-        n.error = ErrorNomenclatura::SimboloDesconocido;
-        n.simbolo = l.simbolo;
-        return n;
-    }
-    if (l.error != ErrorLectura::Ninguno) {
-        n.error = ErrorNomenclatura::FormulaNoValida;
-        return n;
-    }
+    if (l.error == ErrorLectura::SimboloDesconocido)
+        return {.error = ErrorNomenclatura::SimboloDesconocido, .simbolo = l.simbolo};
+    if (l.error != ErrorLectura::Ninguno)
+        return {.error = ErrorNomenclatura::FormulaNoValida};
     const Catalogo &c = ElCatalogo();
     const auto it = c.porFormula.find(EscribirFormula(l.formula));
-    if (it == c.porFormula.end()) {
-        n.error = ErrorNomenclatura::Oxidacion;
-        return n;
-    }
-    n.compuesto = &c.compuestos[it->second];
-    return n;
+    if (it == c.porFormula.end())
+        return {.error = ErrorNomenclatura::Oxidacion};
+    return {.compuesto = &c.compuestos[it->second]};
 }
 
 Nomenclatura Nombrar(std::string_view entrada)

@@ -52,9 +52,9 @@ enum class ErrorNomenclatura { Ninguno, Vacia, SimboloDesconocido, FormulaNoVali
 struct Nomenclatura {
     const Compuesto *compuesto = nullptr; // in CatalogoFormulacion(), when found
     ErrorNomenclatura error = ErrorNomenclatura::Ninguno;
-    std::string simbolo;    // the unknown symbol
+    std::string simbolo{};  // the unknown symbol
     bool porNombre = false; // the entry was a name
-    std::string nombre;     // that name as it is spelled right
+    std::string nombre{};   // that name as it is spelled right
 };
 
 // A formula ("Fe2O3", "Fe₂O₃", "SO4^2-"; letter case counts) or a name
